@@ -1,0 +1,61 @@
+#include "tick_meter.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+double cpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + t.tv_nsec / 1e9;
+}
+}  // namespace
+
+TickFigures measureTicks(const QString& what, int intervalMs, double seconds,
+                         const std::function<void(std::function<void()> onTick)>& install)
+{
+    std::vector<qint64> stamps;
+    QElapsedTimer clock;
+    clock.start();
+    install([&] { stamps.push_back(clock.nsecsElapsed()); });
+    const double cpuBefore = cpuSeconds();
+    QEventLoop loop;
+    QTimer::singleShot(int(seconds * 1000), &loop, &QEventLoop::quit);
+    loop.exec();
+    const double cpu = cpuSeconds() - cpuBefore;
+
+    TickFigures f;
+    f.what = what;
+    f.intervalMs = intervalMs;
+    f.ticks = int(stamps.size());
+    f.seconds = seconds;
+    f.cpuMicrosPerTick = f.ticks ? cpu * 1e6 / f.ticks : 0;
+    std::vector<double> gaps;
+    for (size_t i = 1; i < stamps.size(); ++i) gaps.push_back((stamps[i] - stamps[i - 1]) / 1e6);
+    if (!gaps.empty()) {
+        double sum = 0, squares = 0;
+        for (double g : gaps) sum += g;
+        f.meanIntervalMs = sum / gaps.size();
+        for (double g : gaps) squares += (g - f.meanIntervalMs) * (g - f.meanIntervalMs);
+        f.stddevIntervalMs = std::sqrt(squares / gaps.size());
+        f.minIntervalMs = *std::min_element(gaps.begin(), gaps.end());
+        f.maxIntervalMs = *std::max_element(gaps.begin(), gaps.end());
+    }
+    return f;
+}
+
+void printFigures(const TickFigures& f)
+{
+    std::printf("%-34s %4d ms  %7.2f ticks/s  interval mean %6.2f ms (min %6.2f, max %6.2f, sd %5.2f)"
+                "  CPU %7.1f us/tick\n",
+                qPrintable(f.what), f.intervalMs, f.ticksPerSecond(), f.meanIntervalMs,
+                f.minIntervalMs, f.maxIntervalMs, f.stddevIntervalMs, f.cpuMicrosPerTick);
+}

@@ -1,0 +1,95 @@
+#include "buttons.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace rt {
+
+CommandButton::CommandButton(Form& form, const ControlSpec& spec, Container* container)
+    : Control(form, spec, container), m_button(new QPushButton(spec.caption, container->childArea()))
+{
+    m_button->setAutoDefault(false);
+    connect(m_button, &QPushButton::clicked, this, [this] { fire(Click); });
+    setUp();
+}
+
+QWidget* CommandButton::widget() const { return m_button; }
+QString CommandButton::Caption() const { return m_button->text(); }
+
+void CommandButton::setCaption(const QString& caption)
+{
+    m_button->setText(caption);
+    updateAccessibleName();
+}
+
+OptionButton::OptionButton(Form& form, const ControlSpec& spec, Container* container)
+    : Control(form, spec, container), m_button(new QRadioButton(spec.caption, container->childArea()))
+{
+    m_button->setChecked(spec.props.value != 0);
+    connect(m_button, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && !m_settingValue) fire(Click);
+    });
+    setUp();
+}
+
+QWidget* OptionButton::widget() const { return m_button; }
+QString OptionButton::Caption() const { return m_button->text(); }
+
+void OptionButton::setCaption(const QString& caption)
+{
+    m_button->setText(caption);
+    updateAccessibleName();
+}
+
+bool OptionButton::Value() const { return m_button->isChecked(); }
+
+void OptionButton::setValue(bool selected)
+{
+    if (selected == m_button->isChecked()) return;
+    m_settingValue = true;
+    if (selected) {
+        m_button->setChecked(true);
+    } else {
+        // A group always keeps one selection in the toolkit; clearing the
+        // only selected button needs the exclusivity lifted for a moment.
+        m_button->setAutoExclusive(false);
+        m_button->setChecked(false);
+        m_button->setAutoExclusive(true);
+    }
+    m_settingValue = false;
+    if (selected) fire(Click);
+}
+
+CheckBox::CheckBox(Form& form, const ControlSpec& spec, Container* container)
+    : Control(form, spec, container), m_box(new QCheckBox(spec.caption, container->childArea()))
+{
+    m_box->setChecked(spec.props.value != 0);
+    connect(m_box, &QCheckBox::toggled, this, [this] {
+        if (!m_settingValue) fire(Click);
+    });
+    setUp();
+}
+
+QWidget* CheckBox::widget() const { return m_box; }
+QString CheckBox::Caption() const { return m_box->text(); }
+
+void CheckBox::setCaption(const QString& caption)
+{
+    m_box->setText(caption);
+    updateAccessibleName();
+}
+
+int CheckBox::Value() const { return m_box->isChecked() ? 1 : 0; }
+
+void CheckBox::setValue(int value)
+{
+    if (value < 0 || value > 1) raise(ErrorCode::InvalidPropertyValue);
+    if (value == Value()) return;
+    m_settingValue = true;
+    m_box->setChecked(value == 1);
+    m_settingValue = false;
+    fire(Click);
+}
+
+}  // namespace rt

@@ -1,0 +1,149 @@
+#include "control.h"
+
+#include "form.h"
+#include "look.h"
+#include "program.h"
+
+#include <QEvent>
+#include <QWidget>
+
+namespace rt {
+
+Control::Control(Form& form, const ControlSpec& spec, Container* container)
+    : m_form(form), m_spec(spec), m_container(container)
+{
+}
+
+Control::~Control() = default;
+
+void Control::setUp()
+{
+    QWidget* w = widget();
+    if (!w) return;
+    w->setObjectName(m_spec.props.index >= 0
+                         ? QStringLiteral("%1(%2)").arg(m_spec.name).arg(m_spec.props.index)
+                         : m_spec.name);
+    const Props& p = m_spec.props;
+    if (p.font) w->setFont(toQFont(*p.font));
+    if (p.backColor) setBackColor(w, *p.backColor);
+    if (p.foreColor) setForeColor(w, *p.foreColor);
+    const double left = m_spec.left, top = m_spec.top;
+    m_pixels = QRectF(m_container->toPixelX(left), m_container->toPixelY(top),
+                      m_container->toPixelWidth(m_spec.width),
+                      m_container->toPixelHeight(m_spec.height));
+    placeFromPixels(m_pixels);
+    w->setEnabled(p.enabled);
+    w->setVisible(p.visible);
+    w->installEventFilter(this);
+    updateAccessibleName();
+}
+
+void Control::fire(const std::function<void()>& handler)
+{
+    if (handler) runHandler(handler);
+}
+
+void Control::updateAccessibleName()
+{
+    if (QWidget* w = widget()) {
+        const QString c = caption();
+        w->setAccessibleName(c.isEmpty() ? w->objectName() : c);
+    }
+}
+
+bool Control::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == widget() && event->type() == QEvent::FocusIn) fire(GotFocus);
+    return QObject::eventFilter(watched, event);
+}
+
+QRectF Control::pixelRect() const { return m_pixels; }
+
+void Control::placeFromPixels(QRectF pixels)
+{
+    m_pixels = pixels;
+    if (QWidget* w = widget()) {
+        const int x = qRound(pixels.left()), y = qRound(pixels.top());
+        w->setGeometry(x, y, qMax(0, qRound(pixels.right()) - x),
+                       qMax(0, qRound(pixels.bottom()) - y));
+    }
+}
+
+Single Control::Left() const { return Single(m_container->fromPixelX(m_pixels.left())); }
+Single Control::Top() const { return Single(m_container->fromPixelY(m_pixels.top())); }
+Single Control::Width() const { return Single(m_container->fromPixelWidth(m_pixels.width())); }
+Single Control::Height() const { return Single(m_container->fromPixelHeight(m_pixels.height())); }
+
+void Control::setLeft(double left)
+{
+    QRectF r = m_pixels;
+    r.moveLeft(m_container->toPixelX(left));
+    placeFromPixels(r);
+}
+
+void Control::setTop(double top)
+{
+    QRectF r = m_pixels;
+    r.moveTop(m_container->toPixelY(top));
+    placeFromPixels(r);
+}
+
+void Control::setWidth(double width)
+{
+    if (width < 0) raise(ErrorCode::InvalidPropertyValue);
+    QRectF r = m_pixels;
+    r.setWidth(m_container->toPixelWidth(width));
+    placeFromPixels(r);
+}
+
+void Control::setHeight(double height)
+{
+    if (height < 0) raise(ErrorCode::InvalidPropertyValue);
+    QRectF r = m_pixels;
+    r.setHeight(m_container->toPixelHeight(height));
+    placeFromPixels(r);
+}
+
+void Control::Move(double left, double top, double width, double height)
+{
+    if (width < 0 || height < 0) raise(ErrorCode::InvalidPropertyValue);
+    placeFromPixels(QRectF(m_container->toPixelX(left), m_container->toPixelY(top),
+                           m_container->toPixelWidth(width), m_container->toPixelHeight(height)));
+}
+
+QRectF Control::rectTwips() const
+{
+    return QRectF(pixelsToTwips(m_pixels.left()), pixelsToTwips(m_pixels.top()),
+                  pixelsToTwips(m_pixels.width()), pixelsToTwips(m_pixels.height()));
+}
+
+bool Control::Visible() const
+{
+    QWidget* w = widget();
+    return w && !w->isHidden();
+}
+
+void Control::setVisible(bool visible)
+{
+    if (QWidget* w = widget()) w->setVisible(visible);
+}
+
+bool Control::Enabled() const
+{
+    QWidget* w = widget();
+    return w && w->isEnabled();
+}
+
+void Control::setEnabled(bool enabled)
+{
+    if (QWidget* w = widget()) w->setEnabled(enabled);
+}
+
+void Control::SetFocus()
+{
+    QWidget* w = widget();
+    if (!w || !w->isVisible() || !w->isEnabled()) raise(ErrorCode::InvalidProcedureCall);
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace rt

@@ -1,0 +1,10 @@
+#pragma once
+
+// Every kind of control the runtime offers.
+#include "buttons.h"
+#include "frame.h"
+#include "label.h"
+#include "picturebox.h"
+#include "scrollbar.h"
+#include "textbox.h"
+#include "timer.h"

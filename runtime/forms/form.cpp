@@ -1,0 +1,206 @@
+#include "form.h"
+
+#include "controls.h"
+#include "forms.h"
+#include "program.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLayout>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QPointer>
+#include <QScreen>
+
+namespace rt {
+
+// The top-level window of a form: its central widget is the client area.
+class FormWindow : public QMainWindow {
+public:
+    explicit FormWindow(Form& form) : m_form(form) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (m_form.m_unloading) {
+            event->accept();
+            return;
+        }
+        event->ignore();
+        m_form.closeRequested();
+    }
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QMainWindow::resizeEvent(event);
+        m_form.resized();
+    }
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate) m_form.activated();
+        return QMainWindow::event(event);
+    }
+
+private:
+    Form& m_form;
+};
+
+Form::Form(const FormSpec& spec) : m_spec(spec)
+{
+    m_window = new FormWindow(*this);
+    m_window->setObjectName(spec.name);
+    m_window->setWindowTitle(spec.caption);
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+    auto* client = new QWidget(m_window);
+    client->setObjectName(spec.name + QStringLiteral("_client"));
+    m_window->setCentralWidget(client);
+    const QSize size(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    if (spec.resizable) {
+        client->setMinimumSize(1, 1);
+        m_window->resize(size);
+    } else {
+        client->setFixedSize(size);
+        m_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    buildControls();
+}
+
+Form::~Form()
+{
+    for (Control* c : m_controls) delete c;
+    m_controls.clear();
+    delete m_window;
+}
+
+QWidget* Form::window() const { return m_window; }
+QWidget* Form::childArea() const { return m_window->centralWidget(); }
+
+Container* Form::containerFor(const ControlSpec& spec)
+{
+    if (spec.props.container.isEmpty()) return this;
+    if (auto* holder = dynamic_cast<Container*>(find(spec.props.container))) return holder;
+    throw std::logic_error("container " + spec.props.container.toStdString() +
+                           " must come before " + spec.name.toStdString() + " in the layout");
+}
+
+void Form::buildControls()
+{
+    for (const ControlSpec& spec : m_spec.controls)
+        m_controls.push_back(createControl(spec, containerFor(spec)));
+    // Focus moves in tab-index order.
+    std::vector<QWidget*> order;
+    std::vector<const Control*> sorted(m_controls.begin(), m_controls.end());
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Control* a, const Control* b) {
+        return a->spec().props.tabIndex < b->spec().props.tabIndex;
+    });
+    for (const Control* c : sorted)
+        if (c->widget() && c->widget()->focusPolicy() != Qt::NoFocus) order.push_back(c->widget());
+    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+Control* Form::createControl(const ControlSpec& spec, Container* container)
+{
+    switch (spec.kind) {
+        case Kind::CommandButton: return new CommandButton(*this, spec, container);
+        case Kind::OptionButton: return new OptionButton(*this, spec, container);
+        case Kind::CheckBox: return new CheckBox(*this, spec, container);
+        case Kind::Label: return new Label(*this, spec, container);
+        case Kind::TextBox: return new TextBox(*this, spec, container);
+        case Kind::HScrollBar:
+        case Kind::VScrollBar: return new ScrollBar(*this, spec, container);
+        case Kind::PictureBox: return new PictureBox(*this, spec, container);
+        case Kind::Frame: return new Frame(*this, spec, container);
+        case Kind::Timer: return new Timer(*this, spec, container);
+        default: break;
+    }
+    throw std::logic_error("control kind not supported yet: " + kindName(spec.kind).toStdString());
+}
+
+Control* Form::find(const QString& name, int index) const
+{
+    for (Control* c : m_controls)
+        if (c->name() == name && c->index() == index) return c;
+    return nullptr;
+}
+
+void Form::Load()
+{
+    if (m_loaded) return;
+    m_loaded = true;
+    runHandler([this] { Form_Load(); });
+}
+
+void Form::Show(int modal, Form* owner)
+{
+    Load();
+    if (owner && m_window->parentWidget() != owner->window()) {
+        // An owned window stays above its owner and is not a taskbar entry of its own.
+        m_window->setParent(owner->window(), Qt::Tool);
+    }
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        m_window->adjustSize();
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = m_window->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            m_window->move(frame.topLeft());
+        }
+    }
+    if (modal) {
+        m_window->setWindowModality(Qt::ApplicationModal);
+        m_window->show();
+        QPointer<QWidget> window = m_window;
+        runModal([&] {
+            QEventLoop loop;
+            while (window && window->isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+            return 0;
+        });
+        if (window) m_window->setWindowModality(Qt::NonModal);
+        return;
+    }
+    m_window->show();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) m_window->raise();
+    m_window->activateWindow();
+}
+
+void Form::Hide() { m_window->hide(); }
+
+bool Form::Unload(int mode)
+{
+    if (m_unloading) return true;
+    int cancel = 0;
+    Form_QueryUnload(cancel, mode);
+    if (cancel) return false;
+    Form_Unload(cancel);
+    if (cancel) return false;
+    m_unloading = true;
+    m_window->close();
+    m_window->hide();
+    release(this);
+    return true;
+}
+
+void Form::closeRequested()
+{
+    runHandler([this] { Unload(vbFormControlMenu); });
+}
+
+void Form::resized()
+{
+    if (m_loaded) runHandler([this] { Form_Resize(); });
+}
+
+void Form::activated()
+{
+    if (m_loaded) runHandler([this] { Form_Activate(); });
+}
+
+QString Form::Caption() const { return m_window->windowTitle(); }
+void Form::setCaption(const QString& caption) { m_window->setWindowTitle(caption); }
+
+Single Form::Width() const { return Single(pixelsToTwips(m_window->frameGeometry().width())); }
+Single Form::Height() const { return Single(pixelsToTwips(m_window->frameGeometry().height())); }
+Single Form::ScaleWidth() const { return Single(pixelsToTwips(childArea()->width())); }
+Single Form::ScaleHeight() const { return Single(pixelsToTwips(childArea()->height())); }
+bool Form::Visible() const { return m_window->isVisible(); }
+
+}  // namespace rt

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "control.h"
+
+class QGroupBox;
+
+namespace rt {
+
+// A frame: a captioned box that holds other controls, measured in twips from
+// its top left corner. Option buttons inside it form a group of their own.
+class Frame : public Control, public TwipsContainer {
+    Q_OBJECT
+public:
+    Frame(Form& form, const ControlSpec& spec, Container* container);
+    QWidget* widget() const override;
+    QWidget* childArea() const override;
+    QString caption() const override { return Caption(); }
+
+    QString Caption() const;
+    void setCaption(const QString& caption);
+
+private:
+    QGroupBox* m_box;
+};
+
+}  // namespace rt

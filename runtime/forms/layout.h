@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace rt {
+
+// Positions and sizes in layouts are twips: 15 twips make one logical pixel.
+inline constexpr double twipsPerPixel = 15.0;
+inline int twipsToPixels(double twips) { return int(twips / twipsPerPixel + (twips >= 0 ? 0.5 : -0.5)); }
+inline double pixelsToTwips(double pixels) { return pixels * twipsPerPixel; }
+
+enum class Kind {
+    CommandButton,
+    OptionButton,
+    CheckBox,
+    Label,
+    TextBox,
+    HScrollBar,
+    VScrollBar,
+    PictureBox,
+    Frame,
+    Timer,
+    ListBox,
+    Menu,
+    CommonDialog,
+};
+
+QString kindName(Kind kind);
+
+enum class Align { Default, Left, Right, Center };
+enum class Border { Default, None, Single };
+enum class Appearance { Default, Flat, ThreeD };
+
+// A font as the layouts name it: "Sans Serif", "Monospace" or
+// "Serif (Times style)", mapped to the system's faces by the runtime.
+struct Font {
+    QString name = QStringLiteral("Sans Serif");
+    double size = 8.0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeout = false;
+};
+
+// Properties beyond name, kind, caption and rectangle. Fields left unset keep
+// the control kind's default.
+struct Props {
+    QString container = {};  // frame or picture box holding the control; empty: the form
+    int index = -1;     // position in a control array; -1: not an array element
+    int tabIndex = -1;
+    std::optional<int32_t> backColor = {};  // 0x00BBGGRR
+    std::optional<int32_t> foreColor = {};
+    std::optional<Font> font = {};
+    Align align = Align::Default;
+    Border border = Border::Default;
+    Appearance appearance = Appearance::Default;
+    bool opaque = false;      // labels: paint their background
+    bool multiLine = false;   // text boxes
+    bool scrollBars = false;  // multi-line text boxes: show scroll bars
+    int min = 0;              // scroll bars (min may lie above max)
+    int max = 32767;
+    int smallChange = 1;
+    int largeChange = 1;
+    int value = 0;            // scroll bars, check boxes (0/1), option buttons (0/1)
+    bool enabled = true;      // also: a timer's Enabled
+    bool visible = true;
+    bool autoRedraw = false;  // picture boxes
+    int interval = 0;         // timers, ms
+    QString parentMenu = {};       // menu items: the menu they belong to; empty: the menu bar
+};
+
+// One control: laid out like a row of the table that describes the window.
+struct ControlSpec {
+    QString name = {};
+    Kind kind = Kind::Label;
+    QString caption = {};
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    Props props = {};
+};
+
+struct FormSpec {
+    QString name;
+    QString caption;
+    int clientWidth = 0;   // twips
+    int clientHeight = 0;  // twips
+    std::vector<ControlSpec> controls;
+    bool resizable = false;
+};
+
+}  // namespace rt

@@ -1,0 +1,263 @@
+#include "picturebox.h"
+
+#include "look.h"
+#include "program.h"
+#include "raster.h"
+
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace rt {
+
+// The inner area of a picture box: shows the kept drawing and takes the mouse.
+class PictureCanvas : public QWidget {
+public:
+    PictureCanvas(PictureBox& box, QWidget* parent) : QWidget(parent), m_box(box)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (m_box.Paint) {
+            m_box.m_painting = true;
+            runHandler(m_box.Paint);
+            m_box.m_painting = false;
+        }
+        QPainter painter(this);
+        painter.drawImage(0, 0, m_box.m_image);
+    }
+    void resizeEvent(QResizeEvent*) override { m_box.canvasResized(); }
+    void mousePressEvent(QMouseEvent* event) override { mouse(m_box.MouseDown, event); }
+    void mouseMoveEvent(QMouseEvent* event) override { mouse(m_box.MouseMove, event); }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        mouse(m_box.MouseUp, event);
+        if (rect().contains(event->position().toPoint()) && m_box.Click)
+            runHandler(m_box.Click);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        if (m_box.DblClick) runHandler(m_box.DblClick);
+        event->accept();
+    }
+
+private:
+    static int buttonsOf(Qt::MouseButtons buttons)
+    {
+        return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+               (buttons & Qt::MiddleButton ? 4 : 0);
+    }
+    static int shiftOf(Qt::KeyboardModifiers modifiers)
+    {
+        return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+               (modifiers & Qt::AltModifier ? 4 : 0);
+    }
+    void mouse(const std::function<void(int, int, Single, Single)>& handler, QMouseEvent* event)
+    {
+        if (!handler) return;
+        // Press and release report the button that changed, a move the ones held.
+        const int button = event->type() == QEvent::MouseMove ? buttonsOf(event->buttons())
+                                                              : buttonsOf(event->button());
+        const int shift = shiftOf(event->modifiers());
+        const QPointF p = event->position();
+        const Single x = Single(m_box.fromPixelX(p.x()));
+        const Single y = Single(m_box.fromPixelY(p.y()));
+        runHandler([&] { handler(button, shift, x, y); });
+    }
+
+    PictureBox& m_box;
+};
+
+PictureBox::PictureBox(Form& form, const ControlSpec& spec, Container* container)
+    : Control(form, spec, container),
+      m_frame(new QFrame(container->childArea())),
+      m_autoRedraw(spec.props.autoRedraw)
+{
+    const Props& p = spec.props;
+    if (p.border == Border::None) {
+        m_frame->setFrameShape(QFrame::NoFrame);
+    } else if (p.appearance == Appearance::Flat) {
+        m_frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        m_frame->setLineWidth(1);
+    } else {
+        m_frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_frame->setLineWidth(2);
+    }
+    m_backColor = p.backColor.value_or(fromQColor(m_frame->palette().color(QPalette::Window)));
+    m_foreColor = p.foreColor.value_or(0);
+    m_canvas = new PictureCanvas(*this, m_frame);
+    m_canvas->setObjectName(spec.name + QStringLiteral("_canvas"));
+    setUp();
+    canvasResized();
+}
+
+PictureBox::~PictureBox() = default;
+
+QWidget* PictureBox::widget() const { return m_frame; }
+QWidget* PictureBox::childArea() const { return m_canvas; }
+
+bool PictureBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_frame && event->type() == QEvent::Resize) canvasResized();
+    return Control::eventFilter(watched, event);
+}
+
+void PictureBox::canvasResized()
+{
+    const QRect inner = m_frame->contentsRect();
+    if (m_canvas->geometry() != inner) m_canvas->setGeometry(inner);
+    if (!m_userScale) {
+        m_left = m_top = 0;
+        m_width = pixelsToTwips(inner.width());
+        m_height = pixelsToTwips(inner.height());
+    }
+    if (m_image.size() == inner.size()) return;
+    QImage image(inner.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(toQColor(m_backColor));
+    if (!m_image.isNull()) {
+        QPainter painter(&image);
+        painter.drawImage(0, 0, m_image);
+    }
+    m_image = image;
+}
+
+void PictureBox::Scale(double x1, double y1, double x2, double y2)
+{
+    if (x1 == x2 || y1 == y2) raise(ErrorCode::InvalidProcedureCall);
+    m_userScale = true;
+    m_left = x1;
+    m_top = y1;
+    m_width = x2 - x1;
+    m_height = y2 - y1;
+}
+
+void PictureBox::ScaleDefault()
+{
+    m_userScale = false;
+    canvasResized();
+}
+
+double PictureBox::toPixelX(double x) const { return (x - m_left) * m_canvas->width() / m_width; }
+double PictureBox::toPixelY(double y) const { return (y - m_top) * m_canvas->height() / m_height; }
+double PictureBox::fromPixelX(double px) const { return m_left + px * m_width / m_canvas->width(); }
+double PictureBox::fromPixelY(double py) const { return m_top + py * m_height / m_canvas->height(); }
+double PictureBox::toPixelWidth(double w) const { return std::abs(w * m_canvas->width() / m_width); }
+double PictureBox::toPixelHeight(double h) const
+{
+    return std::abs(h * m_canvas->height() / m_height);
+}
+double PictureBox::fromPixelWidth(double pw) const
+{
+    return std::abs(pw * m_width / m_canvas->width());
+}
+double PictureBox::fromPixelHeight(double ph) const
+{
+    return std::abs(ph * m_height / m_canvas->height());
+}
+
+QPointF PictureBox::toPixel(double x, double y) const { return {toPixelX(x), toPixelY(y)}; }
+
+void PictureBox::changed()
+{
+    if (!m_painting) m_canvas->update();
+}
+
+void PictureBox::Cls()
+{
+    m_image.fill(toQColor(m_backColor));
+    m_currentX = m_currentY = 0;
+    changed();
+}
+
+void PictureBox::setBackColor(int32_t colour)
+{
+    m_backColor = colour;
+    Cls();
+}
+
+void PictureBox::setDrawWidth(int width)
+{
+    if (width < 1 || width > 32767) raise(ErrorCode::InvalidPropertyValue);
+    m_drawWidth = width;
+}
+
+void PictureBox::drawSegment(QPointF from, QPointF to, int32_t colour)
+{
+    const QColor c = toQColor(colour);
+    if (m_drawWidth == 1) {
+        rasterSegment(m_image, from, to, c.rgb());
+        return;
+    }
+    // Thick lines: a round pen centred on the pixels the ends fall in.
+    QPainter painter(&m_image);
+    painter.setPen(QPen(c, m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const auto centre = [](QPointF p) {
+        return QPointF(std::floor(std::clamp(p.x(), -1e6, 1e6)) + 0.5,
+                       std::floor(std::clamp(p.y(), -1e6, 1e6)) + 0.5);
+    };
+    painter.drawLine(centre(from), centre(to));
+}
+
+void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<int32_t> colour,
+                      Box box)
+{
+    const int32_t c = colour.value_or(m_foreColor);
+    const QPointF a = toPixel(x1, y1), b = toPixel(x2, y2);
+    if (box == Box::None) {
+        drawSegment(a, b, c);
+    } else {
+        if (box == Box::Filled) rasterFill(m_image, a, b, toQColor(c).rgb());
+        const QPointF ab(a.x(), b.y()), ba(b.x(), a.y());
+        if (box == Box::Outline || m_drawWidth > 1) {
+            drawSegment(a, ba, c);
+            drawSegment(ba, b, c);
+            drawSegment(b, ab, c);
+            drawSegment(ab, a, c);
+        }
+    }
+    m_currentX = x2;
+    m_currentY = y2;
+    changed();
+}
+
+void PictureBox::LineTo(double x2, double y2, std::optional<int32_t> colour, Box box)
+{
+    Line(m_currentX, m_currentY, x2, y2, colour, box);
+}
+
+void PictureBox::Circle(double x, double y, double radius, std::optional<int32_t> colour)
+{
+    const QPointF centre = toPixel(x, y);
+    const double r = toPixelWidth(radius);
+    QPainter painter(&m_image);
+    painter.setPen(QPen(toQColor(colour.value_or(m_foreColor)), m_drawWidth));
+    painter.drawEllipse(QPointF(std::floor(centre.x()) + 0.5, std::floor(centre.y()) + 0.5), r, r);
+    m_currentX = x;
+    m_currentY = y;
+    changed();
+}
+
+void PictureBox::PSet(double x, double y, std::optional<int32_t> colour)
+{
+    const QPointF p = toPixel(x, y);
+    const QColor c = toQColor(colour.value_or(m_foreColor));
+    if (m_drawWidth == 1) {
+        rasterFill(m_image, p, p, c.rgb());
+    } else {
+        QPainter painter(&m_image);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(c);
+        const double r = m_drawWidth / 2.0;
+        painter.drawEllipse(QPointF(std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5), r, r);
+    }
+    m_currentX = x;
+    m_currentY = y;
+    changed();
+}
+
+}  // namespace rt

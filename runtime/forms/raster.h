@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+
+namespace rt {
+
+// Pixel-exact drawing on an image, in pixel coordinates where pixel (i, j)
+// covers [i, i+1) x [j, j+1). Points far outside the image are clipped first,
+// so segments with huge or distant ends draw what lies inside.
+
+// A one-pixel segment including both end pixels.
+void rasterSegment(QImage& image, QPointF from, QPointF to, QRgb colour);
+// Every pixel whose square the closed box between the two corners touches.
+void rasterFill(QImage& image, QPointF corner1, QPointF corner2, QRgb colour);
+
+}  // namespace rt

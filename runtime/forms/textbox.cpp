@@ -1,0 +1,172 @@
+#include "textbox.h"
+
+#include "program.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace rt {
+
+TextBox::TextBox(Form& form, const ControlSpec& spec, Container* container)
+    : Control(form, spec, container)
+{
+    const Props& p = spec.props;
+    if (p.multiLine) {
+        m_multi = new QPlainTextEdit(container->childArea());
+        m_multi->setPlainText(spec.caption);
+        if (!p.scrollBars) {
+            m_multi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            m_multi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        }
+        m_multi->setTabChangesFocus(true);
+        if (p.align == Align::Center || p.align == Align::Right) {
+            QTextOption option = m_multi->document()->defaultTextOption();
+            option.setAlignment(p.align == Align::Center ? Qt::AlignHCenter : Qt::AlignRight);
+            m_multi->document()->setDefaultTextOption(option);
+        }
+        connect(m_multi, &QPlainTextEdit::textChanged, this, [this] { textEdited(); });
+        m_multi->installEventFilter(this);
+    } else {
+        m_line = new QLineEdit(spec.caption, container->childArea());
+        if (p.align == Align::Center) m_line->setAlignment(Qt::AlignCenter);
+        if (p.align == Align::Right) m_line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        connect(m_line, &QLineEdit::textChanged, this, [this] { textEdited(); });
+        m_line->installEventFilter(this);
+    }
+    setUp();
+}
+
+QWidget* TextBox::widget() const
+{
+    return m_multi ? static_cast<QWidget*>(m_multi) : static_cast<QWidget*>(m_line);
+}
+
+void TextBox::textEdited()
+{
+    if (!m_settingText) fire(Change);
+}
+
+QString TextBox::Text() const
+{
+    if (m_line) return m_line->text();
+    // The raw text keeps non-breaking spaces; blocks are joined by U+2029.
+    QString text = m_multi->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+void TextBox::setText(const QString& text)
+{
+    if (text == Text()) return;
+    m_settingText = true;
+    if (m_line) {
+        m_line->setText(text);
+    } else {
+        m_multi->setPlainText(text);
+    }
+    m_settingText = false;
+    fire(Change);
+}
+
+Long TextBox::SelStart() const
+{
+    if (m_line) return m_line->hasSelectedText() ? m_line->selectionStart() : m_line->cursorPosition();
+    return m_multi->textCursor().selectionStart();
+}
+
+void TextBox::setSelStart(Long start)
+{
+    if (start < 0) raise(ErrorCode::InvalidPropertyValue);
+    if (m_line) {
+        m_line->setCursorPosition(qMin<int>(start, m_line->text().size()));
+        return;
+    }
+    QTextCursor cursor = m_multi->textCursor();
+    cursor.setPosition(qMin<int>(start, m_multi->document()->characterCount() - 1));
+    m_multi->setTextCursor(cursor);
+}
+
+Long TextBox::SelLength() const
+{
+    if (m_line) return m_line->selectedText().size();
+    const QTextCursor cursor = m_multi->textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void TextBox::setSelLength(Long length)
+{
+    if (length < 0) raise(ErrorCode::InvalidPropertyValue);
+    const int start = SelStart();
+    if (m_line) {
+        m_line->setSelection(start, qMin<int>(length, m_line->text().size() - start));
+        return;
+    }
+    QTextCursor cursor = m_multi->textCursor();
+    const int end = qMin<int>(start + int64_t(length), m_multi->document()->characterCount() - 1);
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    m_multi->setTextCursor(cursor);
+}
+
+QString TextBox::SelText() const
+{
+    if (m_line) return m_line->selectedText();
+    QString text = m_multi->textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+void TextBox::setSelText(const QString& text)
+{
+    if (text.isEmpty() && SelLength() == 0) return;
+    m_settingText = true;
+    if (m_line) {
+        m_line->insert(text);
+    } else {
+        m_multi->textCursor().insertText(text);
+    }
+    m_settingText = false;
+    fire(Change);
+}
+
+bool TextBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == widget() && event->type() == QEvent::KeyPress && keyPressed(event)) return true;
+    return Control::eventFilter(watched, event);
+}
+
+// Returns true when the handler swallowed the key.
+bool TextBox::keyPressed(QEvent* event)
+{
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!KeyPress) return false;
+    int code = 0;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        code = 13;
+    } else if (key->key() == Qt::Key_Backspace) {
+        code = 8;
+    } else if (key->key() == Qt::Key_Escape) {
+        code = 27;
+    } else if (!key->text().isEmpty() && !(key->modifiers() & Qt::ControlModifier)) {
+        code = key->text().at(0).unicode();
+    } else if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A &&
+               key->key() <= Qt::Key_Z) {
+        code = key->key() - Qt::Key_A + 1;
+    }
+    if (code == 0) return false;
+    Integer keyAscii(static_cast<int16_t>(code));
+    if (!runHandler([&] { KeyPress(keyAscii); })) return false;
+    if (keyAscii == 0) return true;
+    if (keyAscii != code && keyAscii >= 32) {
+        // The handler replaced the character: type that one instead.
+        setSelText(QString(QChar(static_cast<ushort>(keyAscii.value()))));
+        return true;
+    }
+    return false;
+}
+
+}  // namespace rt

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "control.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace rt {
+
+// A text box, single-line or multi-line. Line ends inside a multi-line text
+// box are LF. Change runs on every change of the text, typed or assigned
+// (assigning the text it already has runs nothing). KeyPress runs for every
+// character key before the key reaches the box (13 for Enter, 8 for
+// Backspace); setting the code to 0 swallows the key.
+class TextBox : public Control {
+    Q_OBJECT
+public:
+    TextBox(Form& form, const ControlSpec& spec, Container* container);
+    QWidget* widget() const override;
+
+    bool isMultiLine() const { return m_multi != nullptr; }
+    QString Text() const;
+    void setText(const QString& text);
+    // Selection, in characters from 0. SelStart below 0 raises Invalid
+    // property value; positions past the end are taken as the end.
+    Long SelStart() const;
+    void setSelStart(Long start);
+    Long SelLength() const;
+    void setSelLength(Long length);
+    QString SelText() const;
+    // Replaces the selection (or inserts at the caret) with `text`.
+    void setSelText(const QString& text);
+
+    std::function<void()> Change;
+    std::function<void(Integer& keyAscii)> KeyPress;
+
+    QLineEdit* lineEdit() const { return m_line; }
+    QPlainTextEdit* plainTextEdit() const { return m_multi; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void textEdited();
+    bool keyPressed(QEvent* event);
+
+    QLineEdit* m_line = nullptr;
+    QPlainTextEdit* m_multi = nullptr;
+    bool m_settingText = false;
+};
+
+}  // namespace rt

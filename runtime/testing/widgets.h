@@ -1,0 +1,42 @@
+#pragma once
+
+#include "forms/control.h"
+#include "forms/form.h"
+
+#include <QColor>
+#include <QImage>
+#include <QStringList>
+
+namespace rt {
+class ScrollBar;
+class PictureBox;
+}
+
+namespace rt::testing {
+
+// The pixels a control shows on screen, children included (a grab of the
+// widget, at one pixel per logical pixel).
+QImage grabPixels(const Control& control);
+// The inner area of a picture box as shown, child controls included.
+QImage grabInner(const PictureBox& box);
+
+// The share of the pixels of a rectangle of `image` that have exactly `colour`.
+double shareOf(const QImage& image, const QRect& area, QColor colour);
+
+// User actions, through the toolkit's own event handling.
+void click(const Control& control);
+void typeText(const Control& control, const QString& text);
+void pressKey(const Control& control, int qtKey, const QString& text = {});
+enum class BarPart { LineUp, LineDown, PageUp, PageDown };
+// An arrow click (line) or a track click (page) on a scroll bar: Up is towards
+// the left or top end.
+void step(ScrollBar& bar, BarPart part);
+// Drags the thumb to the position of `value` and releases it.
+void dragThumbTo(ScrollBar& bar, int value);
+// Asks the window to close, as its close box does.
+void closeWindow(Form& form);
+
+// Every control whose caption does not fit inside it at its font.
+QStringList captionsThatDoNotFit(const Form& form);
+
+}  // namespace rt::testing
