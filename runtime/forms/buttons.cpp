@@ -1,5 +1,6 @@
 #include "buttons.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,9 +24,27 @@ void CommandButton::setCaption(const QString& caption)
     updateAccessibleName();
 }
 
+namespace {
+// The exclusive group of the option buttons that sit directly in `area`. The
+// toolkit's own auto-exclusivity looks at nested containers too, so each
+// container gets an explicit group.
+QButtonGroup* optionGroupOf(QWidget* area)
+{
+    auto* group = area->findChild<QButtonGroup*>(QStringLiteral("optionGroup"),
+                                                 Qt::FindDirectChildrenOnly);
+    if (!group) {
+        group = new QButtonGroup(area);
+        group->setObjectName(QStringLiteral("optionGroup"));
+    }
+    return group;
+}
+}  // namespace
+
 OptionButton::OptionButton(Form& form, const ControlSpec& spec, Container* container)
     : Control(form, spec, container), m_button(new QRadioButton(spec.caption, container->childArea()))
 {
+    m_button->setAutoExclusive(false);
+    optionGroupOf(container->childArea())->addButton(m_button);
     m_button->setChecked(spec.props.value != 0);
     connect(m_button, &QRadioButton::toggled, this, [this](bool on) {
         if (on && !m_settingValue) fire(Click);
@@ -51,11 +70,12 @@ void OptionButton::setValue(bool selected)
     if (selected) {
         m_button->setChecked(true);
     } else {
-        // A group always keeps one selection in the toolkit; clearing the
-        // only selected button needs the exclusivity lifted for a moment.
-        m_button->setAutoExclusive(false);
+        // An exclusive group always keeps one selection in the toolkit;
+        // clearing the selected button needs the exclusivity lifted a moment.
+        QButtonGroup* group = m_button->group();
+        group->setExclusive(false);
         m_button->setChecked(false);
-        m_button->setAutoExclusive(true);
+        group->setExclusive(true);
     }
     m_settingValue = false;
     if (selected) fire(Click);

@@ -5,6 +5,10 @@
 #include "forms/raster.h"
 #include "forms/runtime.h"
 
+#include <QWidget>
+
+#include <cmath>
+
 using namespace rt::testing;
 using rt::Kind;
 

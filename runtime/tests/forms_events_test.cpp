@@ -3,6 +3,12 @@
 
 #include "forms/runtime.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QScrollBar>
+#include <QWidget>
+
 using namespace rt::testing;
 using rt::Kind;
 
@@ -140,8 +146,11 @@ TEST_F(Events, OptionButtonsFormOneGroupPerContainer)
     EXPECT_TRUE(f.optA2.Value());
     EXPECT_TRUE(f.optB1.Value()) << "another container's group is untouched";
     click(f.optB2);
+    EXPECT_TRUE(f.optB2.Value());
     EXPECT_FALSE(f.optB1.Value());
     EXPECT_TRUE(f.optA2.Value());
+    f.optB2.setValue(false);
+    EXPECT_FALSE(f.optB2.Value()) << "code may clear the selection";
 }
 
 TEST_F(Events, ATimerNeverReentersItsHandlerAndStopsAfterAnError)
