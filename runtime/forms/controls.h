@@ -2,8 +2,10 @@
 
 // Every kind of control the runtime offers.
 #include "buttons.h"
+#include "commondialog.h"
 #include "frame.h"
 #include "label.h"
+#include "menu.h"
 #include "picturebox.h"
 #include "scrollbar.h"
 #include "textbox.h"

@@ -110,6 +110,8 @@ Control* Form::createControl(const ControlSpec& spec, Container* container)
         case Kind::PictureBox: return new PictureBox(*this, spec, container);
         case Kind::Frame: return new Frame(*this, spec, container);
         case Kind::Timer: return new Timer(*this, spec, container);
+        case Kind::Menu: return new Menu(*this, spec, container);
+        case Kind::CommonDialog: return new CommonDialog(*this, spec, container);
         default: break;
     }
     throw std::logic_error("control kind not supported yet: " + kindName(spec.kind).toStdString());

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <optional>
+
 namespace rt {
 
 // Buttons and answers of message boxes.
@@ -17,6 +20,34 @@ enum MsgBoxStyle : int {
 };
 enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
+// What a program asks of a file dialog: `filter` holds pairs of a description
+// and a pattern list, all separated by vertical bars ("Text (*.txt)|*.txt");
+// `filterIndex` counts the pairs from 1.
+struct FileDialogRequest {
+    bool save = false;
+    QString fileName;
+    QString filter;
+    int filterIndex = 1;
+    QString defaultExt;
+    int32_t flags = 0;
+};
+struct FileDialogAnswer {
+    QString path;
+    int filterIndex = 1;
+};
+
+// A font with its effects and text colour (0x00BBGGRR), as the font dialog
+// shows and returns it.
+struct FontChoice {
+    QString name;
+    double size = 8.0;
+    bool bold = false;
+    bool italic = false;
+    bool strikethru = false;
+    bool underline = false;
+    int32_t color = 0;
+};
+
 // Everything a program asks of the user outside its own windows, and the
 // ways it ends. The programs use the desktop implementation; tests install a
 // scripted stand-in (rt::testing::ScriptedInteraction).
@@ -28,6 +59,11 @@ public:
     virtual void beep() = 0;
     // Closes every window and ends the program.
     virtual void endProgram() = 0;
+    // Modal file, font and colour dialogs; nothing when the user cancels
+    // (which is all a stand-in that does not script them answers).
+    virtual std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest&) { return {}; }
+    virtual std::optional<FontChoice> fontDialog(const FontChoice&, int32_t) { return {}; }
+    virtual std::optional<int32_t> colorDialog(int32_t, int32_t) { return {}; }
 };
 
 // The interaction in force; the desktop one unless a test replaced it.
@@ -41,6 +77,9 @@ public:
     int messageBox(const QString& prompt, int style, const QString& title) override;
     void beep() override;
     void endProgram() override;
+    std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
+    std::optional<FontChoice> fontDialog(const FontChoice& initial, int32_t flags) override;
+    std::optional<int32_t> colorDialog(int32_t initial, int32_t flags) override;
 };
 
 }  // namespace rt

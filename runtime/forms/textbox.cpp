@@ -1,5 +1,6 @@
 #include "textbox.h"
 
+#include "look.h"
 #include "program.h"
 
 #include <QKeyEvent>
@@ -38,6 +39,7 @@ TextBox::TextBox(Form& form, const ControlSpec& spec, Container* container)
         m_line->installEventFilter(this);
     }
     setUp();
+    m_fontName = p.font ? p.font->name : QStringLiteral("Sans Serif");
 }
 
 QWidget* TextBox::widget() const
@@ -128,6 +130,75 @@ void TextBox::setSelText(const QString& text)
         m_line->insert(text);
     } else {
         m_multi->textCursor().insertText(text);
+    }
+    m_settingText = false;
+    fire(Change);
+}
+
+QString TextBox::FontName() const { return m_fontName; }
+
+void TextBox::setFontName(const QString& name)
+{
+    m_fontName = name;
+    QFont font = widget()->font();
+    font.setFamily(systemFamily(name));
+    font.setStyleHint(name == QLatin1String("Monospace") ? QFont::Monospace : QFont::AnyStyle);
+    widget()->setFont(font);
+}
+
+Single TextBox::FontSize() const { return Single(widget()->font().pointSizeF()); }
+
+void TextBox::setFontSize(double points)
+{
+    if (points <= 0) raise(ErrorCode::InvalidPropertyValue);
+    QFont font = widget()->font();
+    font.setPointSizeF(points);
+    widget()->setFont(font);
+}
+
+namespace {
+template <typename Setter>
+void changeFont(QWidget* widget, Setter set)
+{
+    QFont font = widget->font();
+    set(font);
+    widget->setFont(font);
+}
+}  // namespace
+
+bool TextBox::FontBold() const { return widget()->font().bold(); }
+void TextBox::setFontBold(bool on) { changeFont(widget(), [on](QFont& f) { f.setBold(on); }); }
+bool TextBox::FontItalic() const { return widget()->font().italic(); }
+void TextBox::setFontItalic(bool on) { changeFont(widget(), [on](QFont& f) { f.setItalic(on); }); }
+bool TextBox::FontStrikethru() const { return widget()->font().strikeOut(); }
+void TextBox::setFontStrikethru(bool on)
+{
+    changeFont(widget(), [on](QFont& f) { f.setStrikeOut(on); });
+}
+bool TextBox::FontUnderline() const { return widget()->font().underline(); }
+void TextBox::setFontUnderline(bool on)
+{
+    changeFont(widget(), [on](QFont& f) { f.setUnderline(on); });
+}
+
+Long TextBox::ForeColor() const { return fromQColor(widget()->palette().color(QPalette::Text)); }
+void TextBox::setForeColor(Long colour) { rt::setForeColor(widget(), colour); }
+Long TextBox::BackColor() const { return fromQColor(widget()->palette().color(QPalette::Base)); }
+void TextBox::setBackColor(Long colour) { rt::setBackColor(widget(), colour); }
+
+void TextBox::setTextAsOneEdit(const QString& text)
+{
+    if (text == Text()) return;
+    m_settingText = true;
+    if (m_line) {
+        m_line->selectAll();
+        m_line->insert(text);
+    } else {
+        QTextCursor cursor(m_multi->document());
+        cursor.beginEditBlock();
+        cursor.select(QTextCursor::Document);
+        cursor.insertText(text);
+        cursor.endEditBlock();
     }
     m_settingText = false;
     fire(Change);

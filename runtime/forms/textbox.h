@@ -31,6 +31,25 @@ public:
     // Replaces the selection (or inserts at the caret) with `text`.
     void setSelText(const QString& text);
 
+    // The font: a layout name ("Monospace") or a face of the system.
+    QString FontName() const;
+    void setFontName(const QString& name);
+    Single FontSize() const;
+    void setFontSize(double points);
+    bool FontBold() const;
+    void setFontBold(bool on);
+    bool FontItalic() const;
+    void setFontItalic(bool on);
+    bool FontStrikethru() const;
+    void setFontStrikethru(bool on);
+    bool FontUnderline() const;
+    void setFontUnderline(bool on);
+    // Text and background colours, 0x00BBGGRR.
+    Long ForeColor() const;
+    void setForeColor(Long colour);
+    Long BackColor() const;
+    void setBackColor(Long colour);
+
     std::function<void()> Change;
     std::function<void(Integer& keyAscii)> KeyPress;
 
@@ -47,6 +66,7 @@ private:
     QLineEdit* m_line = nullptr;
     QPlainTextEdit* m_multi = nullptr;
     bool m_settingText = false;
+    QString m_fontName;
 };
 
 }  // namespace rt

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "control.h"
+
+class QAction;
+class QMenu;
+
+namespace rt {
+
+// A menu or menu item of a form's menu bar. Items with no parent menu are the
+// menus of the bar; the others belong to the menu named in Props.parentMenu,
+// which must come before them in the layout. An ampersand in the caption marks
+// the access letter; the caption "-" makes a separator line. Click runs when
+// the user chooses the item (a disabled item cannot be chosen).
+class Menu : public Control {
+    Q_OBJECT
+public:
+    Menu(Form& form, const ControlSpec& spec, Container* container);
+    ~Menu() override;
+    // Menus live in the menu bar, not on the client area.
+    QWidget* widget() const override { return nullptr; }
+    QString caption() const override { return Caption(); }
+
+    QString Caption() const;
+    void setCaption(const QString& caption);
+    bool Enabled() const;
+    void setEnabled(bool enabled);
+    bool Visible() const;
+    void setVisible(bool visible);
+    bool Checked() const;
+    void setChecked(bool checked);
+    bool isSeparator() const;
+
+    std::function<void()> Click;
+
+    // The toolkit's action, through which the user (and assistive
+    // technologies) choose the item.
+    QAction* action() const { return m_action; }
+    // The drop-down that holds this menu's items, made on first use.
+    QMenu* submenu();
+
+private:
+    QAction* m_action = nullptr;
+    QMenu* m_submenu = nullptr;
+};
+
+}  // namespace rt
