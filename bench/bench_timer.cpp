@@ -1,40 +1,34 @@
 // How many ticks the programs' timers really deliver with their handlers
 // running, beside a bare toolkit timer at the same interval doing nothing.
+// Programs whose windows share a class name cannot live in one executable:
+// each of those has a bench_timer_<program> of its own beside this one, run
+// from here with the same measuring window.
 #include "form1.h"
 #include "tick_meter.h"
 
 #include "forms/runtime.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QProcess>
 
 #include <cstdio>
 
 namespace {
 
-TickFigures bareTimer(int intervalMs, double seconds)
+// Runs a sibling benchmark executable and passes its rows through.
+bool runSibling(const QString& name, double seconds)
 {
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    return measureTicks(QStringLiteral("bare Qt timer"), intervalMs, seconds,
-                        [&](std::function<void()> onTick) {
-                            QObject::connect(&timer, &QTimer::timeout, onTick);
-                            timer.start(intervalMs);
-                        });
-}
-
-// Hooks the meter in front of a running program timer's own handler.
-template <typename F>
-TickFigures programTimer(const QString& what, rt::Timer& timer, double seconds, F startRunning)
-{
-    return measureTicks(what, timer.Interval(), seconds, [&](std::function<void()> onTick) {
-        auto handler = timer.Tick;
-        timer.Tick = [onTick, handler] {
-            onTick();
-            handler();
-        };
-        startRunning();
-    });
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + name,
+                  {QString::number(seconds)});
+    if (!process.waitForFinished(int(seconds * 1000) * 4 + 30000) ||
+        process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        std::printf("%s failed: %s\n", qPrintable(name), qPrintable(process.errorString()));
+        return false;
+    }
+    std::fputs(process.readAllStandardOutput().constData(), stdout);
+    return true;
 }
 
 }  // namespace
@@ -44,17 +38,23 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     rt::initialiseLook();
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 5.0;
+    const double seconds = secondsFromArguments(argc, argv);
     std::printf("Timer delivery over %.1f s per row (platform: %s)\n", seconds,
                 qPrintable(QGuiApplication::platformName()));
 
-    printFigures(bareTimer(20, seconds));
+    printFigures(measureBareTimer(20, seconds));
     {
         auto& tank = rt::form<Form1>();
         tank.Show();
-        printFigures(programTimer(QStringLiteral("tankfill_a Timer1 (handler running)"),
-                                  tank.Timer1, seconds, [&] { tank.cmdStart_Click(); }));
+        printFigures(measureProgramTimer(QStringLiteral("tankfill_a Timer1 (handler running)"),
+                                         tank.Timer1, seconds, [&] { tank.cmdStart_Click(); }));
         rt::unloadAllForms();
     }
-    return 0;
+    std::fflush(stdout);
+
+    bool ok = true;
+    const char* const siblings[] = {RT_TIMER_BENCHES nullptr};
+    for (const char* const* sibling = siblings; *sibling; ++sibling)
+        ok = runSibling(QString::fromUtf8(*sibling), seconds) && ok;
+    return ok ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "tick_meter.h"
 
+#include "forms/timer.h"
+
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -7,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <vector>
 
@@ -52,10 +55,41 @@ TickFigures measureTicks(const QString& what, int intervalMs, double seconds,
     return f;
 }
 
+TickFigures measureBareTimer(int intervalMs, double seconds)
+{
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    return measureTicks(QStringLiteral("bare Qt timer"), intervalMs, seconds,
+                        [&](std::function<void()> onTick) {
+                            QObject::connect(&timer, &QTimer::timeout, onTick);
+                            timer.start(intervalMs);
+                        });
+}
+
+TickFigures measureProgramTimer(const QString& what, rt::Timer& timer, double seconds,
+                                const std::function<void()>& startRunning)
+{
+    return measureTicks(what, timer.Interval(), seconds, [&](std::function<void()> onTick) {
+        auto handler = timer.Tick;
+        timer.Tick = [onTick, handler] {
+            onTick();
+            handler();
+        };
+        startRunning();
+    });
+}
+
+double secondsFromArguments(int argc, char** argv)
+{
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 0;
+    return seconds > 0 ? seconds : 5.0;
+}
+
 void printFigures(const TickFigures& f)
 {
-    std::printf("%-34s %4d ms  %7.2f ticks/s  interval mean %6.2f ms (min %6.2f, max %6.2f, sd %5.2f)"
-                "  CPU %7.1f us/tick\n",
-                qPrintable(f.what), f.intervalMs, f.ticksPerSecond(), f.meanIntervalMs,
-                f.minIntervalMs, f.maxIntervalMs, f.stddevIntervalMs, f.cpuMicrosPerTick);
+    std::printf(
+        "%-34s %4d ms  %7.2f ticks/s  interval mean %6.2f ms (min %6.2f, max %6.2f, sd %5.2f)"
+        "  CPU %7.1f us/tick\n",
+        qPrintable(f.what), f.intervalMs, f.ticksPerSecond(), f.meanIntervalMs, f.minIntervalMs,
+        f.maxIntervalMs, f.stddevIntervalMs, f.cpuMicrosPerTick);
 }

@@ -4,6 +4,10 @@
 
 #include <functional>
 
+namespace rt {
+class Timer;
+}
+
 // What a timer delivered over a measuring window.
 struct TickFigures {
     QString what;
@@ -23,5 +27,16 @@ struct TickFigures {
 // a timer, and measures the ticks.
 TickFigures measureTicks(const QString& what, int intervalMs, double seconds,
                          const std::function<void(std::function<void()> onTick)>& install);
+
+// A bare toolkit timer at that interval doing nothing: the reference row.
+TickFigures measureBareTimer(int intervalMs, double seconds);
+
+// A program's timer with its own handler running: the meter is hooked in
+// front of the handler, then `startRunning` sets the program going.
+TickFigures measureProgramTimer(const QString& what, rt::Timer& timer, double seconds,
+                                const std::function<void()>& startRunning);
+
+// The measuring window in seconds from the command line (default 5).
+double secondsFromArguments(int argc, char** argv);
 
 void printFigures(const TickFigures& f);
