@@ -104,6 +104,21 @@ TEST_F(Drawing, FilledAndOutlineBoxes)
     EXPECT_EQ(QColor(at(15, 20)), white);
 }
 
+TEST_F(Drawing, ThickSegmentsAreDrawWidthPixelsAcrossThroughTheirPixel)
+{
+    f.pctBox.Scale(0, 0, 200, 100);
+    for (int width : {2, 3, 4}) {
+        f.pctBox.Cls();
+        f.pctBox.setDrawWidth(width);
+        f.pctBox.Line(50.5, 20.5, 50.5, 80.5, 0x0000FF);
+        f.pctBox.Line(100.5, 50.5, 150.5, 50.5, 0x0000FF);
+        EXPECT_EQ(shareOf(f.pctBox.image(), QRect(40, 50, 20, 1), red), width / 20.0) << width;
+        EXPECT_EQ(shareOf(f.pctBox.image(), QRect(125, 40, 1, 20), red), width / 20.0) << width;
+        EXPECT_EQ(QColor(at(50, 50)), red) << width;
+        EXPECT_EQ(QColor(at(125, 50)), red) << width;
+    }
+}
+
 TEST_F(Drawing, LineToStartsAtTheCurrentPointAndClsResetsIt)
 {
     f.pctBox.Scale(0, 0, 200, 100);
