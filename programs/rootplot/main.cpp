@@ -1,0 +1,8 @@
+#include "frmdib.h"
+
+#include "forms/application.h"
+
+int main(int argc, char** argv)
+{
+    return rt::run<frmDib>(argc, argv, "rootplot");
+}

@@ -1,0 +1,128 @@
+// Text boxes as entry fields: KeyPress before the key reaches the box,
+// centred text in single- and multi-line boxes, and control arrays whose
+// elements share one handler that receives the index.
+#include "form_test.h"
+
+#include "forms/runtime.h"
+
+#include <QImage>
+
+using namespace rt::testing;
+using rt::Align;
+using rt::Kind;
+
+namespace {
+
+class EntryForm : public rt::Form {
+public:
+    static const rt::FormSpec& layout()
+    {
+        static const rt::FormSpec spec{
+            "EntryForm",
+            "Entry",
+            4000,
+            3000,
+            {
+                {"txtLine", Kind::TextBox, "", 120, 120, 1455, 375, {.align = Align::Center}},
+                {"txtMulti",
+                 Kind::TextBox,
+                 "",
+                 120,
+                 600,
+                 1455,
+                 375,
+                 {.font = rt::Font{.size = 9.75}, .align = Align::Center, .multiLine = true}},
+                {"txtCell", Kind::TextBox, "", 2000, 120, 735, 375, {.index = 0}},
+                {"txtCell", Kind::TextBox, "", 2000, 600, 735, 375, {.index = 1}},
+                {"txtCell", Kind::TextBox, "", 2000, 1080, 735, 375, {.index = 2}},
+            }};
+        return spec;
+    }
+
+    EntryForm()
+        : rt::Form(layout()),
+          txtLine(control<rt::TextBox>("txtLine")),
+          txtMulti(control<rt::TextBox>("txtMulti"))
+    {
+        for (rt::TextBox* cell : controlArray<rt::TextBox>("txtCell"))
+            cell->KeyPress = [this, cell](rt::Integer& keyAscii) {
+                txtCell_KeyPress(cell->index(), keyAscii);
+            };
+    }
+
+    void txtCell_KeyPress(rt::Integer index, rt::Integer& keyAscii)
+    {
+        log << QStringLiteral("cell %1 key %2").arg(index).arg(keyAscii);
+    }
+
+    rt::TextBox& txtLine;
+    rt::TextBox& txtMulti;
+    QStringList log;
+};
+
+class TextEntry : public FormTest {
+protected:
+    TextEntry() : FormTest("entry"), f(rt::form<EntryForm>()) { f.Show(); }
+
+    // The horizontal middle of the dark pixels (the text) in a grab of the box.
+    static double textMiddle(const QImage& image)
+    {
+        int left = image.width(), right = -1;
+        for (int y = 3; y < image.height() - 3; ++y)
+            for (int x = 3; x < image.width() - 3; ++x)
+                if (qGray(image.pixel(x, y)) < 128) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        return right < 0 ? -1 : (left + right + 1) / 2.0;
+    }
+
+    EntryForm& f;
+};
+
+TEST_F(TextEntry, KeyPressSeesTheTextBeforeTheKeyAndEnterIsThirteen)
+{
+    QStringList seen;
+    f.txtMulti.KeyPress = [&](rt::Integer& keyAscii) {
+        seen << QStringLiteral("%1 [%2]").arg(keyAscii).arg(f.txtMulti.Text());
+    };
+    typeText(f.txtMulti, "7");
+    pressKey(f.txtMulti, Qt::Key_Return, "\r");
+    EXPECT_EQ(seen, QStringList({"55 []", "13 [7]"}));
+    EXPECT_EQ(f.txtMulti.Text(), "7\n") << "the key reaches a multi-line box after the handler";
+
+    f.txtLine.KeyPress = [&](rt::Integer& keyAscii) {
+        if (keyAscii == 'x') keyAscii = 0;
+    };
+    typeText(f.txtLine, "axb");
+    pressKey(f.txtLine, Qt::Key_Return, "\r");
+    EXPECT_EQ(f.txtLine.Text(), "ab") << "code 0 swallows the key; Enter adds nothing to one line";
+}
+
+TEST_F(TextEntry, CentredTextIsShownCentredInSingleAndMultiLineBoxes)
+{
+    for (rt::TextBox* box : {&f.txtLine, &f.txtMulti}) {
+        box->setText("1E-09");
+        settle();
+        const QImage image = grabPixels(*box);
+        EXPECT_NEAR(textMiddle(image), image.width() / 2.0, 2.0) << box->name().toStdString();
+    }
+    rt::TextBox& leftAligned = f.control<rt::TextBox>("txtCell", 0);
+    leftAligned.setText("1E-09");
+    settle();
+    const QImage image = grabPixels(leftAligned);
+    EXPECT_LT(textMiddle(image), image.width() / 2.0 - 4) << "the check tells left from centre";
+}
+
+TEST_F(TextEntry, ArrayElementsShareAHandlerThatReceivesTheIndex)
+{
+    const auto cells = f.controlArray<rt::TextBox>("txtCell");
+    ASSERT_EQ(cells.size(), 3u);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(&f.control<rt::TextBox>("txtCell", i), cells[i]);
+    typeText(*cells[2], "a");
+    pressKey(*cells[0], Qt::Key_Return, "\r");
+    EXPECT_EQ(f.log, QStringList({"cell 2 key 97", "cell 0 key 13"}));
+    EXPECT_EQ(f.find("txtCell", 3), nullptr);
+}
+
+}  // namespace
