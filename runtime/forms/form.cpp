@@ -66,9 +66,22 @@ Form::Form(const FormSpec& spec) : m_spec(spec)
 
 Form::~Form()
 {
+    releaseOwnedWindows();
     for (Control* c : m_controls) delete c;
     m_controls.clear();
     delete m_window;
+}
+
+// Windows shown with this form as their owner belong to forms of their own:
+// they are hidden and let go, so that they outlive this window.
+void Form::releaseOwnedWindows()
+{
+    for (auto* child : m_window->findChildren<QMainWindow*>(Qt::FindDirectChildrenOnly)) {
+        auto* owned = dynamic_cast<FormWindow*>(child);
+        if (!owned) continue;
+        owned->hide();
+        owned->setParent(nullptr);
+    }
 }
 
 QWidget* Form::window() const { return m_window; }
@@ -140,7 +153,14 @@ void Form::Show(int modal, Form* owner)
     }
     if (!m_shownOnce) {
         m_shownOnce = true;
-        m_window->adjustSize();
+        if (m_spec.resizable) {
+            // The client area starts at its layout size, below the menu bar.
+            const QWidget* bar = m_window->menuWidget();
+            m_window->resize(twipsToPixels(m_spec.clientWidth),
+                             twipsToPixels(m_spec.clientHeight) + (bar ? bar->sizeHint().height() : 0));
+        } else {
+            m_window->adjustSize();
+        }
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = m_window->frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
@@ -175,6 +195,7 @@ bool Form::Unload(int mode)
     Form_Unload(cancel);
     if (cancel) return false;
     m_unloading = true;
+    releaseOwnedWindows();
     m_window->close();
     m_window->hide();
     release(this);

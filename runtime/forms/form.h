@@ -90,6 +90,7 @@ private:
     Control* createControl(const ControlSpec& spec, Container* container);
     Container* containerFor(const ControlSpec& spec);
     void closeRequested();
+    void releaseOwnedWindows();
     void resized();
     void activated();
 

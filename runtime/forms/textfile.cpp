@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <optional>
 
 namespace rt {
@@ -64,11 +65,14 @@ std::optional<QString> fromUtf8(QByteArrayView bytes)
     return text;
 }
 
-bool everyLineEndIsCrLf(const QString& text)
+// The line-end style most lines of `text` use: CR LF only when they outnumber
+// bare LF and bare CR line ends.
+LineEnd usualLineEnd(const QString& text)
 {
     const qsizetype crLf = text.count(QStringLiteral("\r\n"));
-    return crLf > 0 && text.count(QLatin1Char('\r')) == crLf &&
-           text.count(QLatin1Char('\n')) == crLf;
+    const qsizetype others =
+        text.count(QLatin1Char('\r')) + text.count(QLatin1Char('\n')) - 2 * crLf;
+    return crLf > 0 && crLf >= others ? LineEnd::CrLf : LineEnd::Lf;
 }
 
 [[noreturn]] void raiseForMissing(const QFileInfo& info)
@@ -89,12 +93,9 @@ TextDocument decodeText(const QByteArray& bytes)
         doc.text = fromWindows1252(bytes);
         doc.format.encoding = TextEncoding::Windows1252;
     }
-    if (everyLineEndIsCrLf(doc.text)) {
-        doc.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        doc.format.lineEnd = LineEnd::CrLf;
-    } else {
-        doc.format.lineEnd = LineEnd::Lf;
-    }
+    doc.format.lineEnd = usualLineEnd(doc.text);
+    doc.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    doc.text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     doc.format.finalLineEnd = doc.text.endsWith(QLatin1Char('\n'));
     return doc;
 }
@@ -128,8 +129,11 @@ TextDocument readTextFile(const QString& path)
     if (!info.exists()) raiseForMissing(info);
     if (info.isDir()) raise(ErrorCode::PathFileAccessError);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        raise(info.isReadable() ? ErrorCode::PathFileAccessError : ErrorCode::PermissionDenied);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        const bool denied = errno == EACCES || errno == EPERM || !info.isReadable();
+        raise(denied ? ErrorCode::PermissionDenied : ErrorCode::PathFileAccessError);
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) raise(ErrorCode::DeviceIOError);
     return decodeText(bytes);
@@ -144,9 +148,13 @@ TextFormat writeTextFile(const QString& path, const QString& text, const TextFor
     TextFormat used;
     const QByteArray bytes = encodeText(text, format, &used);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        raise(file.error() == QFileDevice::PermissionsError ? ErrorCode::PermissionDenied
-                                                            : ErrorCode::PathFileAccessError);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        const bool denied = errno == EACCES || errno == EPERM ||
+                            file.error() == QFileDevice::PermissionsError ||
+                            !QFileInfo(info.absolutePath()).isWritable();
+        raise(denied ? ErrorCode::PermissionDenied : ErrorCode::PathFileAccessError);
+    }
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         raise(ErrorCode::DeviceIOError);

@@ -26,8 +26,9 @@ struct TextDocument {
 
 // Bytes to text: valid UTF-8 (with or without a byte-order mark) is read as
 // UTF-8, anything else as Windows-1252, whose five unassigned bytes become the
-// control characters of the same codes. CR LF line ends become LF when every
-// line end of the file is CR LF; any other file keeps its bytes as they are.
+// control characters of the same codes. Every line end (CR LF, LF or a bare
+// CR) becomes LF; the format keeps the style most lines used, so a file whose
+// line ends are all alike is written back as it was.
 TextDocument decodeText(const QByteArray& bytes);
 // Text to bytes in `format`. A Windows-1252 text holding characters that code
 // page lacks is written as UTF-8 instead, so that nothing is lost; `written`

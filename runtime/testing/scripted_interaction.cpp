@@ -19,6 +19,47 @@ int ScriptedInteraction::messageBox(const QString& prompt, int style, const QStr
     return result;
 }
 
+namespace {
+template <typename T>
+std::optional<T> next(std::deque<std::optional<T>>& queue)
+{
+    if (queue.empty()) return std::nullopt;
+    const bool chosen = queue.front().has_value();
+    T value = chosen ? std::move(*queue.front()) : T{};
+    queue.pop_front();
+    if (!chosen) return std::nullopt;
+    return value;
+}
+}  // namespace
+
+void ScriptedInteraction::chooseFile(const QString& path, int filterIndex)
+{
+    m_files.push_back(FileDialogAnswer{path, filterIndex});
+}
+void ScriptedInteraction::cancelFileDialog() { m_files.push_back(std::nullopt); }
+void ScriptedInteraction::chooseFont(const FontChoice& font) { m_fonts.push_back(font); }
+void ScriptedInteraction::cancelFontDialog() { m_fonts.push_back(std::nullopt); }
+void ScriptedInteraction::chooseColor(int32_t colour) { m_colors.push_back(colour); }
+void ScriptedInteraction::cancelColorDialog() { m_colors.push_back(std::nullopt); }
+
+std::optional<FileDialogAnswer> ScriptedInteraction::fileDialog(const FileDialogRequest& request)
+{
+    fileDialogs.push_back(request);
+    return next(m_files);
+}
+
+std::optional<FontChoice> ScriptedInteraction::fontDialog(const FontChoice& initial, int32_t flags)
+{
+    fontDialogs.push_back({initial, flags});
+    return next(m_fonts);
+}
+
+std::optional<int32_t> ScriptedInteraction::colorDialog(int32_t initial, int32_t flags)
+{
+    colorDialogs.push_back({initial, flags});
+    return next(m_colors);
+}
+
 QStringList ScriptedInteraction::prompts() const
 {
     QStringList result;

@@ -6,12 +6,16 @@
 #include <QStringList>
 
 #include <deque>
+#include <optional>
+#include <vector>
 
 namespace rt::testing {
 
 // Stands in for the user in tests: records every message box and answers
 // from a queue (OK when the queue is empty), records beeps and End, and makes
-// End stop the handler without closing anything.
+// End stop the handler without closing anything. File, font and colour
+// dialogs are recorded too and answered from queues of their own (cancelled
+// when the queue is empty).
 class ScriptedInteraction : public Interaction {
 public:
     struct Shown {
@@ -27,6 +31,31 @@ public:
     void answer(std::initializer_list<int> answers);
 
     int messageBox(const QString& prompt, int style, const QString& title) override;
+
+    // The answers of the next file dialogs: a path, or a cancel.
+    void chooseFile(const QString& path, int filterIndex = 0);
+    void cancelFileDialog();
+    void chooseFont(const FontChoice& font);
+    void cancelFontDialog();
+    void chooseColor(int32_t colour);
+    void cancelColorDialog();
+
+    std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
+    std::optional<FontChoice> fontDialog(const FontChoice& initial, int32_t flags) override;
+    std::optional<int32_t> colorDialog(int32_t initial, int32_t flags) override;
+
+    struct FontAsked {
+        FontChoice initial;
+        int32_t flags;
+    };
+    struct ColorAsked {
+        int32_t initial;
+        int32_t flags;
+    };
+    // Every file, font and colour dialog shown so far, as it was asked for.
+    std::vector<FileDialogRequest> fileDialogs;
+    std::vector<FontAsked> fontDialogs;
+    std::vector<ColorAsked> colorDialogs;
     void beep() override { ++beeps; }
     void endProgram() override { ++ends; }
 
@@ -38,6 +67,9 @@ public:
 
 private:
     std::deque<int> m_answers;
+    std::deque<std::optional<FileDialogAnswer>> m_files;
+    std::deque<std::optional<FontChoice>> m_fonts;
+    std::deque<std::optional<int32_t>> m_colors;
 };
 
 }  // namespace rt::testing

@@ -3,6 +3,7 @@
 #include "forms/controls.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -85,6 +86,11 @@ void dragThumbTo(ScrollBar& bar, int value)
     qt->setSliderDown(true);
     qt->setSliderPosition(position);
     qt->setSliderDown(false);
+}
+
+void choose(const Menu& item)
+{
+    if (item.Enabled()) item.action()->trigger();
 }
 
 void closeWindow(Form& form) { form.window()->close(); }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 namespace rt {
+class Menu;
 class ScrollBar;
 class PictureBox;
 }
@@ -33,6 +34,8 @@ enum class BarPart { LineUp, LineDown, PageUp, PageDown };
 void step(ScrollBar& bar, BarPart part);
 // Drags the thumb to the position of `value` and releases it.
 void dragThumbTo(ScrollBar& bar, int value);
+// Chooses a menu item, as a click on it does (nothing when it is disabled).
+void choose(const Menu& item);
 // Asks the window to close, as its close box does.
 void closeWindow(Form& form);
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "form1.h"
+
+#include "form_test.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+// The editor's main window shown, a folder for its files, and the user's
+// ways to the menus and the file dialogs.
+class EditorTest : public rt::testing::FormTest {
+protected:
+    EditorTest() : FormTest("editor3"), f(rt::form<Form1>()) { f.Show(); }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+    static QByteArray bytesOf(const QString& file)
+    {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
+    }
+    static void writeBytes(const QString& file, const QByteArray& bytes)
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+
+    void type(const QString& text) { rt::testing::typeText(f.txtBox, text); }
+    void open(const QString& file)
+    {
+        user.chooseFile(file);
+        rt::testing::choose(f.mnuFileOpen);
+    }
+    void saveAs(const QString& file)
+    {
+        user.chooseFile(file);
+        rt::testing::choose(f.mnuFileSaveAs);
+    }
+    void save() { rt::testing::choose(f.mnuFileSave); }
+
+    QTemporaryDir folder;
+    Form1& f;
+};
