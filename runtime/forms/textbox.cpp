@@ -29,7 +29,10 @@ TextBox::TextBox(Form& form, const ControlSpec& spec, Container* container)
             option.setAlignment(p.align == Align::Center ? Qt::AlignHCenter : Qt::AlignRight);
             m_multi->document()->setDefaultTextOption(option);
         }
-        connect(m_multi, &QPlainTextEdit::textChanged, this, [this] { textEdited(); });
+        connect(m_multi, &QPlainTextEdit::textChanged, this, [this] {
+            m_textKnown = false;
+            textEdited();
+        });
         m_multi->installEventFilter(this);
     } else {
         m_line = new QLineEdit(spec.caption, container->childArea());
@@ -55,10 +58,13 @@ void TextBox::textEdited()
 QString TextBox::Text() const
 {
     if (m_line) return m_line->text();
+    // Reading a large document is costly; searches read it again and again.
+    if (m_textKnown) return m_text;
     // The raw text keeps non-breaking spaces; blocks are joined by U+2029.
-    QString text = m_multi->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
+    m_text = m_multi->document()->toRawText();
+    m_text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    m_textKnown = true;
+    return m_text;
 }
 
 void TextBox::setText(const QString& text)

@@ -30,6 +30,9 @@ public:
     QString SelText() const;
     // Replaces the selection (or inserts at the caret) with `text`.
     void setSelText(const QString& text);
+    // Replaces the whole text as one edit that the user can undo in one step;
+    // Change runs once.
+    void setTextAsOneEdit(const QString& text);
 
     // The font: a layout name ("Monospace") or a face of the system.
     QString FontName() const;
@@ -66,6 +69,9 @@ private:
     QLineEdit* m_line = nullptr;
     QPlainTextEdit* m_multi = nullptr;
     bool m_settingText = false;
+    // The multi-line text as Text() returns it, kept until the next change.
+    mutable QString m_text;
+    mutable bool m_textKnown = false;
     QString m_fontName;
 };
 

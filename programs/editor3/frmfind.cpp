@@ -1,0 +1,57 @@
+#include "frmfind.h"
+
+#include "form1.h"
+#include "search.h"
+
+frmFind::frmFind()
+    : rt::Form(layout()),
+      Label1(control<rt::Label>("Label1")),
+      txtFind(control<rt::TextBox>("txtFind")),
+      chkCase(control<rt::CheckBox>("chkCase")),
+      cmdFind(control<rt::CommandButton>("cmdFind")),
+      Command2(control<rt::CommandButton>("Command2")),
+      Frame1(control<rt::Frame>("Frame1")),
+      optUp(control<rt::OptionButton>("optUp")),
+      optDown(control<rt::OptionButton>("optDown"))
+{
+    chkCase.Click = [this] { chkCase_Click(); };
+    cmdFind.Click = [this] { cmdFind_Click(); };
+    Command2.Click = [this] { Command2_Click(); };
+}
+
+void frmFind::Form_Load()
+{
+    startPos = rt::Integer(1);
+    compareMode = 1;
+    // The search always runs forward: the direction shows "Down" and is fixed.
+    optUp.setEnabled(false);
+    optDown.setEnabled(false);
+}
+
+void frmFind::Form_Unload(int& cancel)
+{
+    (void)cancel;
+    // Referring to an unloaded main window would load it again.
+    if (rt::isLoaded<Form1>()) rt::form<Form1>().mnuSearchFindnext.setEnabled(false);
+}
+
+void frmFind::chkCase_Click()
+{
+    compareMode = chkCase.Value() == 0 ? 1 : 0;
+}
+
+void frmFind::Command2_Click()
+{
+    Hide();
+}
+
+void frmFind::cmdFind_Click()
+{
+    Form1& main = rt::form<Form1>();
+    main.mnuSearchFindnext.setEnabled(true);
+    findText = txtFind.Text();
+    const QString restartQuestion =
+        QStringLiteral("El texto no se ha encontrado. ¿Desea recomenzar la búsqueda?");
+    if (!findNext(main.txtBox, {startPos, foundPos, findText, compareMode}, restartQuestion))
+        Hide();
+}

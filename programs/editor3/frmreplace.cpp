@@ -1,0 +1,66 @@
+#include "frmreplace.h"
+
+#include "form1.h"
+#include "search.h"
+
+frmReplace::frmReplace()
+    : rt::Form(layout()),
+      txtFind(control<rt::TextBox>("txtFind")),
+      txtReplace(control<rt::TextBox>("txtReplace")),
+      Label1(control<rt::Label>("Label1")),
+      Label2(control<rt::Label>("Label2")),
+      chkCase(control<rt::CheckBox>("chkCase")),
+      cmdFind(control<rt::CommandButton>("cmdFind")),
+      cmdCancel(control<rt::CommandButton>("cmdCancel")),
+      cmdReplaceAll(control<rt::CommandButton>("cmdReplaceAll")),
+      cmdReplace(control<rt::CommandButton>("cmdReplace"))
+{
+    chkCase.Click = [this] { chkCase_Click(); };
+    cmdFind.Click = [this] { cmdFind_Click(); };
+    cmdReplace.Click = [this] { cmdReplace_Click(); };
+    cmdReplaceAll.Click = [this] { cmdReplaceAll_Click(); };
+    cmdCancel.Click = [this] { cmdCancel_Click(); };
+}
+
+void frmReplace::Form_Load()
+{
+    startPos = rt::Integer(1);
+    compareMode = 1;
+}
+
+void frmReplace::chkCase_Click()
+{
+    compareMode = chkCase.Value() == 0 ? 1 : 0;
+}
+
+void frmReplace::cmdCancel_Click()
+{
+    Hide();
+}
+
+void frmReplace::cmdFind_Click()
+{
+    Form1& main = rt::form<Form1>();
+    main.mnuSearchFindnext.setEnabled(true);
+    findText = txtFind.Text();
+    const QString restartQuestion =
+        QStringLiteral("El texto ya no se ha encontrado. ¿Desea recomenzar la búsqueda?");
+    if (!findNext(main.txtBox, {startPos, foundPos, findText, compareMode}, restartQuestion))
+        Hide();
+}
+
+void frmReplace::cmdReplace_Click()
+{
+    rt::form<Form1>().txtBox.setSelText(txtReplace.Text());
+    cmdFind_Click();
+}
+
+void frmReplace::cmdReplaceAll_Click()
+{
+    startPos = rt::Integer(1);
+    findText = txtFind.Text();
+    const rt::Long replaceCount =
+        replaceAll(rt::form<Form1>().txtBox, findText, txtReplace.Text(), compareMode);
+    foundPos = rt::Long(0);
+    rt::MsgBox("El texto ha sido reemplazado" + rt::Str(replaceCount) + " veces");
+}
