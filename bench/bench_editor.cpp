@@ -1,0 +1,161 @@
+// The editor's work on a 10 MB document, each figure beside the toolkit's
+// own cost for the same work measured in the same run: opening the file
+// (reading it and setting the text of a bare QPlainTextEdit), typing one
+// character at its end, and saving it (reading the text back and writing it).
+#include "form1.h"
+
+#include "forms/runtime.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr qsizetype documentBytes = 10 * 1024 * 1024;
+// Lines holding the search word; the search benchmarks look for it.
+constexpr int matchingLines = 100'000;
+const QString searchWord = QStringLiteral("needle");
+
+// About 10 MB of CR LF lines; the first 100,000 hold the search word once.
+QByteArray generatedDocument()
+{
+    QByteArray bytes;
+    bytes.reserve(documentBytes + 128);
+    for (int line = 0; bytes.size() < documentBytes; ++line) {
+        bytes += "Line ";
+        bytes += QByteArray::number(line).rightJustified(7, '0');
+        bytes +=
+            line < matchingLines ? ": a needle in the haystack, " : ": only hay in this stack, ";
+        bytes += "the quick brown fox jumps over the lazy dog.\r\n";
+    }
+    return bytes;
+}
+
+// Answers the editor's file dialogs with one path.
+class ChoosesFile : public rt::DesktopInteraction {
+public:
+    QString path;
+    std::optional<rt::FileDialogAnswer> fileDialog(const rt::FileDialogRequest&) override
+    {
+        return rt::FileDialogAnswer{path, 1};
+    }
+};
+
+// Milliseconds of the fastest of `runs` runs; `prepare` runs untimed first.
+double fastest(int runs, const std::function<void()>& prepare, const std::function<void()>& work)
+{
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        QCoreApplication::processEvents();
+        best = std::min(best, timer.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+void printRow(const char* what, double editorMs, double toolkitMs)
+{
+    std::printf("%-34s %10.1f ms %12.1f ms %8.2fx\n", what, editorMs, toolkitMs,
+                toolkitMs > 0 ? editorMs / toolkitMs : 0.0);
+}
+
+void typeAtEnd(QPlainTextEdit* edit)
+{
+    edit->moveCursor(QTextCursor::End);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QApplication::sendEvent(edit, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QApplication::sendEvent(edit, &release);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    rt::initialiseLook();
+    rt::setProgramTitle(QStringLiteral("editor3"));
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+
+    QTemporaryDir folder;
+    const QString source = folder.filePath(QStringLiteral("big.txt"));
+    const QString copy = folder.filePath(QStringLiteral("bare.txt"));
+    {
+        QFile out(source);
+        if (!out.open(QIODevice::WriteOnly)) return 1;
+        out.write(generatedDocument());
+    }
+    std::printf("editor3 on a %.1f MB document, fastest of %d runs (platform: %s)\n",
+                QFileInfo(source).size() / 1048576.0, runs,
+                qPrintable(QGuiApplication::platformName()));
+    std::printf("%-34s %13s %15s %9s\n", "", "editor3", "toolkit alone", "ratio");
+
+    ChoosesFile chooser;
+    chooser.path = source;
+    rt::setInteraction(&chooser);
+    auto& editor = rt::form<Form1>();
+    editor.Show();
+    QPlainTextEdit bare;
+    bare.resize(editor.txtBox.widget()->size());
+    bare.setFont(editor.txtBox.widget()->font());
+    bare.show();
+
+    const auto freshEditor = [&] {
+        editor.txtBox.setText(QString());
+        editor.saved = rt::True;
+    };
+    const double openEditor =
+        fastest(runs, freshEditor, [&] { editor.mnuFileOpen.action()->trigger(); });
+    const double openBare = fastest(
+        runs, [&] { bare.clear(); },
+        [&] {
+            QFile in(source);
+            in.open(QIODevice::ReadOnly);
+            QString text = QString::fromUtf8(in.readAll());
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            bare.setPlainText(text);
+        });
+    printRow("Open 10 MB", openEditor, openBare);
+
+    const auto reopen = [&] {};
+    const double typeEditor = fastest(
+        runs, reopen, [&] { typeAtEnd(static_cast<QPlainTextEdit*>(editor.txtBox.widget())); });
+    const double typeBare = fastest(runs, reopen, [&] { typeAtEnd(&bare); });
+    printRow("Type a character at the end", typeEditor, typeBare);
+
+    const double saveEditor =
+        fastest(runs, reopen, [&] { editor.mnuFileSave.action()->trigger(); });
+    const double saveBare = fastest(runs, reopen, [&] {
+        QSaveFile out(copy);
+        out.open(QIODevice::WriteOnly);
+        out.write(bare.toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toUtf8());
+        out.commit();
+    });
+    printRow("Save 10 MB", saveEditor, saveBare);
+    std::printf("(files written: editor3 %lld bytes, toolkit %lld bytes)\n",
+                QFileInfo(source).size(), QFileInfo(copy).size());
+
+    // Search figures: Find Next and Replace All over the 100,000 lines that
+    // hold `searchWord`, each beside QString's own search and replace of the
+    // same text, are printed here with printRow() once the dialogs exist.
+
+    rt::setInteraction(nullptr);
+    rt::unloadAllForms();
+    return 0;
+}
