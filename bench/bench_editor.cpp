@@ -3,6 +3,8 @@
 // (reading it and setting the text of a bare QPlainTextEdit), typing one
 // character at its end, and saving it (reading the text back and writing it).
 #include "form1.h"
+#include "frmfind.h"
+#include "frmreplace.h"
 
 #include "forms/runtime.h"
 
@@ -151,9 +153,77 @@ int main(int argc, char** argv)
     std::printf("(files written: editor3 %lld bytes, toolkit %lld bytes)\n",
                 QFileInfo(source).size(), QFileInfo(copy).size());
 
-    // Search figures: Find Next and Replace All over the 100,000 lines that
-    // hold `searchWord`, each beside QString's own search and replace of the
-    // same text, are printed here with printRow() once the dialogs exist.
+    // Find Next through the 100,000 lines that hold `searchWord`, until the
+    // restart question (answered No), and Replace All of them; each beside
+    // QString's own search or replace of the same text. Selecting a match in
+    // a text box costs far more than finding it, so Find Next is also shown
+    // beside the bare editor selecting each match.
+    struct AnswersNo : rt::DesktopInteraction {
+        bool asked = false;
+        QString lastPrompt;
+        int messageBox(const QString& prompt, int, const QString&) override
+        {
+            asked = true;
+            lastPrompt = prompt;
+            return rt::vbNo;
+        }
+    } answersNo;
+    rt::setInteraction(&answersNo);
+    const QString text = editor.txtBox.Text();
+    bare.setPlainText(text);
+    auto& find = rt::form<frmFind>();
+    find.Show(0, &editor);
+    find.txtFind.setText(searchWord);
+    int found = 0;
+    const double findEditor = fastest(
+        1, [&] { answersNo.asked = false; },
+        [&] {
+            while (!answersNo.asked) {
+                find.cmdFind_Click();
+                ++found;
+            }
+            --found;  // the last search found nothing and asked
+        });
+    int foundBare = 0;
+    const auto searchBare = [&](const std::function<void(qsizetype)>& onMatch) {
+        foundBare = 0;
+        for (qsizetype at = text.indexOf(searchWord, 0, Qt::CaseInsensitive); at >= 0;
+             at = text.indexOf(searchWord, at + 1, Qt::CaseInsensitive)) {
+            onMatch(at);
+            ++foundBare;
+        }
+    };
+    const double findBare = fastest(
+        runs, [] {}, [&] { searchBare([](qsizetype) {}); });
+    const double findSelectBare = fastest(
+        1, [] {},
+        [&] {
+            searchBare([&](qsizetype at) {
+                QTextCursor cursor = bare.textCursor();
+                cursor.setPosition(at);
+                cursor.setPosition(at + searchWord.size(), QTextCursor::KeepAnchor);
+                bare.setTextCursor(cursor);
+            });
+        });
+    printRow("Find Next through every match", findEditor, findBare);
+    printRow("  beside selecting each one too", findEditor, findSelectBare);
+
+    const QString replacement = QStringLiteral("pin");
+    auto& replace = rt::form<frmReplace>();
+    replace.Show(0, &editor);
+    replace.txtFind.setText(searchWord);
+    replace.txtReplace.setText(replacement);
+    const double replaceEditor = fastest(
+        runs, [&] { editor.txtBox.setText(text); }, [&] { replace.cmdReplaceAll_Click(); });
+    const QString replaced = editor.txtBox.Text();
+    const double replaceBare = fastest(
+        runs, [&] { bare.setPlainText(text); },
+        [&] {
+            bare.setPlainText(QString(text).replace(searchWord, replacement, Qt::CaseInsensitive));
+        });
+    printRow("Replace All", replaceEditor, replaceBare);
+    std::printf("(matches: Find Next %d, QString %d; \"%s\"; same result: %s)\n", found, foundBare,
+                qPrintable(answersNo.lastPrompt), replaced == bare.toPlainText() ? "yes" : "NO");
 
     rt::setInteraction(nullptr);
     rt::unloadAllForms();
