@@ -212,8 +212,10 @@ TEST_F(Events, EndStopsTheHandlerAtOnceWithoutAskingTheForms)
 
 TEST_F(Events, EveryControlHasAnAccessibleName)
 {
-    for (const rt::Control* c : f.controls())
-        if (c->widget()) EXPECT_FALSE(c->widget()->accessibleName().isEmpty()) << c->name().toStdString();
+    for (const rt::Control* c : f.controls()) {
+        if (!c->widget()) continue;
+        EXPECT_FALSE(c->widget()->accessibleName().isEmpty()) << c->name().toStdString();
+    }
     EXPECT_EQ(f.cmdGo.widget()->accessibleName(), "Go");
     EXPECT_EQ(f.txtIn.widget()->accessibleName(), "txtIn");
 }
