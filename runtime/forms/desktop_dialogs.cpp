@@ -73,6 +73,8 @@ public:
         layout->addLayout(row);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
         layout->addWidget(buttons);
+        // Escape inside the embedded font dialog closes this whole dialog.
+        connect(m_font, &QDialog::rejected, this, &QDialog::reject);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
         connect(colourButton, &QPushButton::clicked, this, [this] {
