@@ -102,9 +102,7 @@ void Form::buildControls()
     // Focus moves in tab-index order.
     std::vector<QWidget*> order;
     std::vector<const Control*> sorted(m_controls.begin(), m_controls.end());
-    std::stable_sort(sorted.begin(), sorted.end(), [](const Control* a, const Control* b) {
-        return a->spec().props.tabIndex < b->spec().props.tabIndex;
-    });
+    std::ranges::stable_sort(sorted, {}, [](const Control* c) { return c->spec().props.tabIndex; });
     for (const Control* c : sorted)
         if (c->widget() && c->widget()->focusPolicy() != Qt::NoFocus) order.push_back(c->widget());
     for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
