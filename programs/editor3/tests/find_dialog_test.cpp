@@ -165,17 +165,4 @@ TEST_F(FindDialog, TheMatchShowsSelectedInTheMainWindowWhileTheDialogHasTheFocus
     EXPECT_GT(shareOf(shown, shown.rect(), highlight), 0.001);
 }
 
-TEST_F(FindDialog, TheMainWindowClosesWhileTheDialogIsOpenWithoutHarm)
-{
-    frmFind& find = showFind();
-    ASSERT_TRUE(main.Unload());
-    settle();  // the main window is gone, the dialog still loaded
-    EXPECT_FALSE(rt::isLoaded<Form1>());
-    EXPECT_FALSE(find.Visible());
-    closeWindow(find);
-    settle();
-    EXPECT_FALSE(rt::isLoaded<frmFind>());
-    EXPECT_FALSE(rt::isLoaded<Form1>()) << "closing the dialog does not bring the main window back";
-}
-
 }  // namespace
