@@ -162,7 +162,6 @@ TEST_F(RootPlotDrawing, AHiddenPlotIsRedrawnAndShowsOnTheNextDibujar)
 {
     click(f.cmdDib);
     click(f.cmdDib);
-    enter(f.txtA(3), "1000");
     enterCoefficients("0", "0", "0", "1000");
     click(f.cmdDib);
     const QImage image = shown();

@@ -38,15 +38,6 @@ TEST_F(RootPlot, LoadSetsTheCubicItsTextsAndHidesThePlot)
     EXPECT_EQ(f.cmdDib.Caption(), "Dibujar");
 }
 
-TEST_F(RootPlot, TheCubicAndItsDerivative)
-{
-    EXPECT_EQ(f.F(-10), -1287);
-    EXPECT_EQ(f.F(10), 693);
-    for (double root : {-1.0, 1.0, 3.0}) EXPECT_EQ(f.F(root), 0) << root;
-    EXPECT_EQ(f.FD(0), -1);
-    EXPECT_EQ(f.FD(3), 8);
-}
-
 TEST_F(RootPlot, DibujarAndBorrarShowAndHideThePlot)
 {
     click(f.cmdDib);
