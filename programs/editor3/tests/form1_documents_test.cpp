@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QWidget>
 
 using namespace rt::testing;
 
@@ -29,6 +30,23 @@ TEST_F(Documents, StartsUntitledWithTheTextBoxFillingTheWindow)
     settle();
     EXPECT_EQ(f.txtBox.rectTwips(), QRectF(0, 0, f.ScaleWidth(), f.ScaleHeight()));
     EXPECT_EQ(f.txtBox.Width(), 700 * 15);
+}
+
+TEST_F(Documents, SelectionStaysVisibleWithoutTheFocus)
+{
+    f.txtBox.setText("abc def");
+    f.txtBox.setSelStart(4);
+    f.txtBox.setSelLength(3);
+    QWidget elsewhere;  // another window takes the focus, as the Find dialog does
+    elsewhere.show();
+    elsewhere.activateWindow();
+    elsewhere.setFocus();
+    settle();
+    ASSERT_FALSE(f.txtBox.widget()->hasFocus());
+    const QImage shown = grabPixels(f.txtBox);
+    const QColor highlight =
+        f.txtBox.widget()->palette().color(QPalette::Inactive, QPalette::Highlight);
+    EXPECT_GT(shareOf(shown, shown.rect(), highlight), 0.0);
 }
 
 TEST_F(Documents, MenusReadAsLaidOut)
