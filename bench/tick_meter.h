@@ -20,7 +20,9 @@ struct TickFigures {
     double stddevIntervalMs = 0;
     double cpuMicrosPerTick = 0;
 
-    double ticksPerSecond() const { return seconds > 0 ? ticks / seconds : 0; }
+    // Over the span from the first tick to the last, so that the wait for the
+    // first tick does not count against the rate.
+    double ticksPerSecond() const { return meanIntervalMs > 0 ? 1000.0 / meanIntervalMs : 0; }
 };
 
 // Runs the event loop for `seconds` while `install` has hooked `onTick` into
