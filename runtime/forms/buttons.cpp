@@ -10,7 +10,8 @@ namespace rt {
 CommandButton::CommandButton(Form& form, const ControlSpec& spec, Container* container)
     : Control(form, spec, container), m_button(new QPushButton(spec.caption, container->childArea()))
 {
-    m_button->setAutoDefault(false);
+    // Enter on a focused button presses it, as Space does.
+    m_button->setAutoDefault(true);
     connect(m_button, &QPushButton::clicked, this, [this] { fire(Click); });
     setUp();
 }

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QScrollBar>
+#include <QTest>
 #include <QWidget>
 
 using namespace rt::testing;
@@ -110,6 +111,15 @@ TEST_F(Events, AnErrorInAHandlerStartedByAnAssignmentEndsTheOuterHandlerToo)
     EXPECT_EQ(outerAfter, 0);
     EXPECT_EQ(f.vsbLevel.Value(), 5) << "what the handler did before the error stays done";
     EXPECT_EQ(user.shown.size(), 1u);
+}
+
+TEST_F(Events, EnterOrSpaceOnAFocusedButtonPressesIt)
+{
+    int clicks = 0;
+    f.cmdGo.Click = [&] { ++clicks; };
+    pressKey(f.cmdGo, Qt::Key_Return, "\r");
+    QTest::keyClick(f.cmdGo.widget(), Qt::Key_Space);
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(Events, ChangeRunsForNewValuesOnly)
