@@ -1,10 +1,7 @@
 #include "form1.h"
 
-#if __has_include("frmfind.h") && __has_include("frmreplace.h")
 #include "frmfind.h"
 #include "frmreplace.h"
-#define EDITOR3_HAS_SEARCH_DIALOGS 1
-#endif
 
 namespace {
 const QString appName = QStringLiteral(" - miPlumex");
@@ -141,7 +138,6 @@ void Form1::mnuEditSetBgndColor_Click()
     txtBox.setBackColor(dlgPlumex.Color());
 }
 
-#ifdef EDITOR3_HAS_SEARCH_DIALOGS
 void Form1::mnuSearchFind_Click()
 {
     rt::form<frmFind>().Show(0, this);
@@ -154,11 +150,6 @@ void Form1::mnuSearchFindnext_Click()
 {
     rt::form<frmFind>().cmdFind_Click();
 }
-#else
-void Form1::mnuSearchFind_Click() {}
-void Form1::mnuSearchReplace_Click() {}
-void Form1::mnuSearchFindnext_Click() {}
-#endif
 
 bool Form1::mayDiscardText(const QString& question)
 {
