@@ -142,10 +142,12 @@ void Form1::mnuSearchFind_Click()
 {
     rt::form<frmFind>().Show(0, this);
 }
+
 void Form1::mnuSearchReplace_Click()
 {
     rt::form<frmReplace>().Show(0, this);
 }
+
 void Form1::mnuSearchFindnext_Click()
 {
     rt::form<frmFind>().cmdFind_Click();
