@@ -12,7 +12,8 @@ TEST(Gallery, ListsEveryBuiltProgramWithItsCaption)
     ASSERT_EQ(window.list()->count(), int(catalogue().size()));
     bool tank = false;
     for (int i = 0; i < window.list()->count(); ++i)
-        if (window.list()->item(i)->text().startsWith("tankfill_a  —  Llenado/Vaciado de un depósito"))
+        if (window.list()->item(i)->text().startsWith(
+                "tankfill_a  —  Llenado/Vaciado de un depósito"))
             tank = true;
     EXPECT_TRUE(tank);
 }

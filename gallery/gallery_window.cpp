@@ -20,10 +20,10 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
     m_list->setObjectName("programs");
     m_list->setAccessibleName(tr("Programs"));
     for (const CatalogueEntry& entry : m_entries) {
-        auto* item = new QListWidgetItem(
-            QStringLiteral("%1  —  %2\n%3")
-                .arg(QString::fromUtf8(entry.program), QString::fromUtf8(entry.caption),
-                     QString::fromUtf8(entry.summary)));
+        auto* item = new QListWidgetItem(QStringLiteral("%1  —  %2\n%3")
+                                             .arg(QString::fromUtf8(entry.program),
+                                                  QString::fromUtf8(entry.caption),
+                                                  QString::fromUtf8(entry.summary)));
         item->setToolTip(QString::fromUtf8(entry.summary));
         m_list->addItem(item);
     }

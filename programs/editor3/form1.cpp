@@ -157,12 +157,9 @@ bool Form1::mayDiscardText(const QString& question)
 {
     if (saved) return true;
     switch (rt::MsgBox(question, rt::vbYesNoCancel)) {
-        case rt::vbYes:
-            return save();
-        case rt::vbNo:
-            return true;
-        default:
-            return false;
+        case rt::vbYes: return save();
+        case rt::vbNo: return true;
+        default: return false;
     }
 }
 

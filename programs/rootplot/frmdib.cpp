@@ -130,20 +130,11 @@ void frmDib::txtA_KeyPress(rt::Integer index, rt::Integer& keyAscii)
         const QString typed = txtA(index).Text();
         if (rt::IsNumeric(typed)) {
             switch (index) {
-                case 0:
-                    a = rt::Val(typed);
-                    break;
-                case 1:
-                    b = rt::Val(typed);
-                    break;
-                case 2:
-                    c = rt::Val(typed);
-                    break;
-                case 3:
-                    d = rt::Val(typed);
-                    break;
-                default:
-                    break;
+                case 0: a = rt::Val(typed); break;
+                case 1: b = rt::Val(typed); break;
+                case 2: c = rt::Val(typed); break;
+                case 3: d = rt::Val(typed); break;
+                default: break;
             }
         } else {
             rt::MsgBox("Teclee un valor numérico, please");

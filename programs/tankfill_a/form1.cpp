@@ -45,7 +45,10 @@ void Form1::cmdStart_Click()
     }
 }
 
-void Form1::cmdExit_Click() { rt::End(); }
+void Form1::cmdExit_Click()
+{
+    rt::End();
+}
 
 void Form1::hsbCaudal_Change()
 {

@@ -21,8 +21,8 @@ public:
     rt::TextBox& txtH;
     rt::Timer& Timer1;
 
-    rt::Variant nivel;     // liquid level, 0 (empty) to 5000 (full)
-    rt::Integer caudal;    // added to nivel at each tick; negative while emptying
+    rt::Variant nivel;   // liquid level, 0 (empty) to 5000 (full)
+    rt::Integer caudal;  // added to nivel at each tick; negative while emptying
 
     void cmdStart_Click();
     void cmdExit_Click();

@@ -4,6 +4,7 @@ using rt::Align;
 using rt::Kind;
 
 // The window's controls, in twips: name, kind, caption, left, top, width, height.
+// clang-format off
 const rt::FormSpec& Form1::layout()
 {
     static const rt::FormSpec spec{
@@ -22,3 +23,4 @@ const rt::FormSpec& Form1::layout()
         }};
     return spec;
 }
+// clang-format on

@@ -2,4 +2,7 @@
 
 #include "forms/application.h"
 
-int main(int argc, char** argv) { return rt::run<Form1>(argc, argv, "tankfill_a"); }
+int main(int argc, char** argv)
+{
+    return rt::run<Form1>(argc, argv, "tankfill_a");
+}

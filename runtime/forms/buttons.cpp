@@ -8,7 +8,8 @@
 namespace rt {
 
 CommandButton::CommandButton(Form& form, const ControlSpec& spec, Container* container)
-    : Control(form, spec, container), m_button(new QPushButton(spec.caption, container->childArea()))
+    : Control(form, spec, container),
+      m_button(new QPushButton(spec.caption, container->childArea()))
 {
     // Enter on a focused button presses it, as Space does.
     m_button->setAutoDefault(true);
@@ -16,8 +17,14 @@ CommandButton::CommandButton(Form& form, const ControlSpec& spec, Container* con
     setUp();
 }
 
-QWidget* CommandButton::widget() const { return m_button; }
-QString CommandButton::Caption() const { return m_button->text(); }
+QWidget* CommandButton::widget() const
+{
+    return m_button;
+}
+QString CommandButton::Caption() const
+{
+    return m_button->text();
+}
 
 void CommandButton::setCaption(const QString& caption)
 {
@@ -31,8 +38,8 @@ namespace {
 // container gets an explicit group.
 QButtonGroup* optionGroupOf(QWidget* area)
 {
-    auto* group = area->findChild<QButtonGroup*>(QStringLiteral("optionGroup"),
-                                                 Qt::FindDirectChildrenOnly);
+    auto* group =
+        area->findChild<QButtonGroup*>(QStringLiteral("optionGroup"), Qt::FindDirectChildrenOnly);
     if (!group) {
         group = new QButtonGroup(area);
         group->setObjectName(QStringLiteral("optionGroup"));
@@ -42,7 +49,8 @@ QButtonGroup* optionGroupOf(QWidget* area)
 }  // namespace
 
 OptionButton::OptionButton(Form& form, const ControlSpec& spec, Container* container)
-    : Control(form, spec, container), m_button(new QRadioButton(spec.caption, container->childArea()))
+    : Control(form, spec, container),
+      m_button(new QRadioButton(spec.caption, container->childArea()))
 {
     m_button->setAutoExclusive(false);
     optionGroupOf(container->childArea())->addButton(m_button);
@@ -53,8 +61,14 @@ OptionButton::OptionButton(Form& form, const ControlSpec& spec, Container* conta
     setUp();
 }
 
-QWidget* OptionButton::widget() const { return m_button; }
-QString OptionButton::Caption() const { return m_button->text(); }
+QWidget* OptionButton::widget() const
+{
+    return m_button;
+}
+QString OptionButton::Caption() const
+{
+    return m_button->text();
+}
 
 void OptionButton::setCaption(const QString& caption)
 {
@@ -62,7 +76,10 @@ void OptionButton::setCaption(const QString& caption)
     updateAccessibleName();
 }
 
-bool OptionButton::Value() const { return m_button->isChecked(); }
+bool OptionButton::Value() const
+{
+    return m_button->isChecked();
+}
 
 void OptionButton::setValue(bool selected)
 {
@@ -92,8 +109,14 @@ CheckBox::CheckBox(Form& form, const ControlSpec& spec, Container* container)
     setUp();
 }
 
-QWidget* CheckBox::widget() const { return m_box; }
-QString CheckBox::Caption() const { return m_box->text(); }
+QWidget* CheckBox::widget() const
+{
+    return m_box;
+}
+QString CheckBox::Caption() const
+{
+    return m_box->text();
+}
 
 void CheckBox::setCaption(const QString& caption)
 {
@@ -101,7 +124,10 @@ void CheckBox::setCaption(const QString& caption)
     updateAccessibleName();
 }
 
-int CheckBox::Value() const { return m_box->isChecked() ? 1 : 0; }
+int CheckBox::Value() const
+{
+    return m_box->isChecked() ? 1 : 0;
+}
 
 void CheckBox::setValue(int value)
 {

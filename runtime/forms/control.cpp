@@ -28,9 +28,9 @@ void Control::setUp()
     if (p.backColor) setBackColor(w, *p.backColor);
     if (p.foreColor) setForeColor(w, *p.foreColor);
     const double left = m_spec.left, top = m_spec.top;
-    m_pixels = QRectF(m_container->toPixelX(left), m_container->toPixelY(top),
-                      m_container->toPixelWidth(m_spec.width),
-                      m_container->toPixelHeight(m_spec.height));
+    m_pixels =
+        QRectF(m_container->toPixelX(left), m_container->toPixelY(top),
+               m_container->toPixelWidth(m_spec.width), m_container->toPixelHeight(m_spec.height));
     placeFromPixels(m_pixels);
     w->setEnabled(p.enabled);
     w->setVisible(p.visible);
@@ -57,7 +57,10 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-QRectF Control::pixelRect() const { return m_pixels; }
+QRectF Control::pixelRect() const
+{
+    return m_pixels;
+}
 
 void Control::placeFromPixels(QRectF pixels)
 {
@@ -69,10 +72,22 @@ void Control::placeFromPixels(QRectF pixels)
     }
 }
 
-Single Control::Left() const { return Single(m_container->fromPixelX(m_pixels.left())); }
-Single Control::Top() const { return Single(m_container->fromPixelY(m_pixels.top())); }
-Single Control::Width() const { return Single(m_container->fromPixelWidth(m_pixels.width())); }
-Single Control::Height() const { return Single(m_container->fromPixelHeight(m_pixels.height())); }
+Single Control::Left() const
+{
+    return Single(m_container->fromPixelX(m_pixels.left()));
+}
+Single Control::Top() const
+{
+    return Single(m_container->fromPixelY(m_pixels.top()));
+}
+Single Control::Width() const
+{
+    return Single(m_container->fromPixelWidth(m_pixels.width()));
+}
+Single Control::Height() const
+{
+    return Single(m_container->fromPixelHeight(m_pixels.height()));
+}
 
 void Control::setLeft(double left)
 {

@@ -6,8 +6,8 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QLayout>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
@@ -84,8 +84,14 @@ void Form::releaseOwnedWindows()
     }
 }
 
-QWidget* Form::window() const { return m_window; }
-QWidget* Form::childArea() const { return m_window->centralWidget(); }
+QWidget* Form::window() const
+{
+    return m_window;
+}
+QWidget* Form::childArea() const
+{
+    return m_window->centralWidget();
+}
 
 Container* Form::containerFor(const ControlSpec& spec)
 {
@@ -154,8 +160,9 @@ void Form::Show(int modal, Form* owner)
         if (m_spec.resizable) {
             // The client area starts at its layout size, below the menu bar.
             const QWidget* bar = m_window->menuWidget();
-            m_window->resize(twipsToPixels(m_spec.clientWidth),
-                             twipsToPixels(m_spec.clientHeight) + (bar ? bar->sizeHint().height() : 0));
+            m_window->resize(
+                twipsToPixels(m_spec.clientWidth),
+                twipsToPixels(m_spec.clientHeight) + (bar ? bar->sizeHint().height() : 0));
         } else {
             m_window->adjustSize();
         }
@@ -182,7 +189,10 @@ void Form::Show(int modal, Form* owner)
     m_window->activateWindow();
 }
 
-void Form::Hide() { m_window->hide(); }
+void Form::Hide()
+{
+    m_window->hide();
+}
 
 bool Form::Unload(int mode)
 {
@@ -215,13 +225,34 @@ void Form::activated()
     if (m_loaded) runHandler([this] { Form_Activate(); });
 }
 
-QString Form::Caption() const { return m_window->windowTitle(); }
-void Form::setCaption(const QString& caption) { m_window->setWindowTitle(caption); }
+QString Form::Caption() const
+{
+    return m_window->windowTitle();
+}
+void Form::setCaption(const QString& caption)
+{
+    m_window->setWindowTitle(caption);
+}
 
-Single Form::Width() const { return Single(pixelsToTwips(m_window->frameGeometry().width())); }
-Single Form::Height() const { return Single(pixelsToTwips(m_window->frameGeometry().height())); }
-Single Form::ScaleWidth() const { return Single(pixelsToTwips(childArea()->width())); }
-Single Form::ScaleHeight() const { return Single(pixelsToTwips(childArea()->height())); }
-bool Form::Visible() const { return m_window->isVisible(); }
+Single Form::Width() const
+{
+    return Single(pixelsToTwips(m_window->frameGeometry().width()));
+}
+Single Form::Height() const
+{
+    return Single(pixelsToTwips(m_window->frameGeometry().height()));
+}
+Single Form::ScaleWidth() const
+{
+    return Single(pixelsToTwips(childArea()->width()));
+}
+Single Form::ScaleHeight() const
+{
+    return Single(pixelsToTwips(childArea()->height()));
+}
+bool Form::Visible() const
+{
+    return m_window->isVisible();
+}
 
 }  // namespace rt

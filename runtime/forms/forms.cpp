@@ -42,6 +42,9 @@ void release(Form* form)
     QCoreApplication::quit();
 }
 
-void unloadAllForms() { registry().clear(); }
+void unloadAllForms()
+{
+    registry().clear();
+}
 
 }  // namespace rt

@@ -10,9 +10,18 @@ Frame::Frame(Form& form, const ControlSpec& spec, Container* container)
     setUp();
 }
 
-QWidget* Frame::widget() const { return m_box; }
-QWidget* Frame::childArea() const { return m_box; }
-QString Frame::Caption() const { return m_box->title(); }
+QWidget* Frame::widget() const
+{
+    return m_box;
+}
+QWidget* Frame::childArea() const
+{
+    return m_box;
+}
+QString Frame::Caption() const
+{
+    return m_box->title();
+}
 
 void Frame::setCaption(const QString& caption)
 {

@@ -42,9 +42,15 @@ int answerOf(int button)
 }
 }  // namespace
 
-Interaction& interaction() { return g_current ? *g_current : g_desktop; }
+Interaction& interaction()
+{
+    return g_current ? *g_current : g_desktop;
+}
 
-void setInteraction(Interaction* replacement) { g_current = replacement; }
+void setInteraction(Interaction* replacement)
+{
+    g_current = replacement;
+}
 
 int DesktopInteraction::messageBox(const QString& prompt, int style, const QString& title)
 {
@@ -56,7 +62,10 @@ int DesktopInteraction::messageBox(const QString& prompt, int style, const QStri
     return answerOf(box.exec());
 }
 
-void DesktopInteraction::beep() { QApplication::beep(); }
+void DesktopInteraction::beep()
+{
+    QApplication::beep();
+}
 
 void DesktopInteraction::endProgram()
 {

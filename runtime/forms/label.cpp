@@ -52,8 +52,14 @@ Label::Label(Form& form, const ControlSpec& spec, Container* container)
     if (!spec.props.opaque) m_label->setAutoFillBackground(false);
 }
 
-QWidget* Label::widget() const { return m_label; }
-QString Label::Caption() const { return m_label->text(); }
+QWidget* Label::widget() const
+{
+    return m_label;
+}
+QString Label::Caption() const
+{
+    return m_label->text();
+}
 
 void Label::setCaption(const QString& caption)
 {
@@ -63,7 +69,13 @@ void Label::setCaption(const QString& caption)
     fire(Change);
 }
 
-void Label::setBackColor(int32_t colour) { rt::setBackColor(m_label, colour); }
-void Label::setForeColor(int32_t colour) { rt::setForeColor(m_label, colour); }
+void Label::setBackColor(int32_t colour)
+{
+    rt::setBackColor(m_label, colour);
+}
+void Label::setForeColor(int32_t colour)
+{
+    rt::setForeColor(m_label, colour);
+}
 
 }  // namespace rt

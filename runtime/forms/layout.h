@@ -10,8 +10,14 @@ namespace rt {
 
 // Positions and sizes in layouts are twips: 15 twips make one logical pixel.
 inline constexpr double twipsPerPixel = 15.0;
-inline int twipsToPixels(double twips) { return int(twips / twipsPerPixel + (twips >= 0 ? 0.5 : -0.5)); }
-inline double pixelsToTwips(double pixels) { return pixels * twipsPerPixel; }
+inline int twipsToPixels(double twips)
+{
+    return int(twips / twipsPerPixel + (twips >= 0 ? 0.5 : -0.5));
+}
+inline double pixelsToTwips(double pixels)
+{
+    return pixels * twipsPerPixel;
+}
 
 enum class Kind {
     CommandButton,
@@ -50,7 +56,7 @@ struct Font {
 // the control kind's default.
 struct Props {
     QString container = {};  // frame or picture box holding the control; empty: the form
-    int index = -1;     // position in a control array; -1: not an array element
+    int index = -1;          // position in a control array; -1: not an array element
     int tabIndex = -1;
     std::optional<int32_t> backColor = {};  // 0x00BBGGRR
     std::optional<int32_t> foreColor = {};
@@ -65,12 +71,12 @@ struct Props {
     int max = 32767;
     int smallChange = 1;
     int largeChange = 1;
-    int value = 0;            // scroll bars, check boxes (0/1), option buttons (0/1)
-    bool enabled = true;      // also: a timer's Enabled
+    int value = 0;        // scroll bars, check boxes (0/1), option buttons (0/1)
+    bool enabled = true;  // also: a timer's Enabled
     bool visible = true;
     bool autoRedraw = false;  // picture boxes
     int interval = 0;         // timers, ms
-    QString parentMenu = {};       // menu items: the menu they belong to; empty: the menu bar
+    QString parentMenu = {};  // menu items: the menu they belong to; empty: the menu bar
 };
 
 // One control: laid out like a row of the table that describes the window.

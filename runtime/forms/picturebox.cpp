@@ -37,8 +37,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         mouse(m_box.MouseUp, event);
-        if (rect().contains(event->position().toPoint()) && m_box.Click)
-            runHandler(m_box.Click);
+        if (rect().contains(event->position().toPoint()) && m_box.Click) runHandler(m_box.Click);
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
@@ -98,8 +97,14 @@ PictureBox::PictureBox(Form& form, const ControlSpec& spec, Container* container
 
 PictureBox::~PictureBox() = default;
 
-QWidget* PictureBox::widget() const { return m_frame; }
-QWidget* PictureBox::childArea() const { return m_canvas; }
+QWidget* PictureBox::widget() const
+{
+    return m_frame;
+}
+QWidget* PictureBox::childArea() const
+{
+    return m_canvas;
+}
 
 bool PictureBox::eventFilter(QObject* watched, QEvent* event)
 {
@@ -142,11 +147,26 @@ void PictureBox::ScaleDefault()
     canvasResized();
 }
 
-double PictureBox::toPixelX(double x) const { return (x - m_left) * m_canvas->width() / m_width; }
-double PictureBox::toPixelY(double y) const { return (y - m_top) * m_canvas->height() / m_height; }
-double PictureBox::fromPixelX(double px) const { return m_left + px * m_width / m_canvas->width(); }
-double PictureBox::fromPixelY(double py) const { return m_top + py * m_height / m_canvas->height(); }
-double PictureBox::toPixelWidth(double w) const { return std::abs(w * m_canvas->width() / m_width); }
+double PictureBox::toPixelX(double x) const
+{
+    return (x - m_left) * m_canvas->width() / m_width;
+}
+double PictureBox::toPixelY(double y) const
+{
+    return (y - m_top) * m_canvas->height() / m_height;
+}
+double PictureBox::fromPixelX(double px) const
+{
+    return m_left + px * m_width / m_canvas->width();
+}
+double PictureBox::fromPixelY(double py) const
+{
+    return m_top + py * m_height / m_canvas->height();
+}
+double PictureBox::toPixelWidth(double w) const
+{
+    return std::abs(w * m_canvas->width() / m_width);
+}
 double PictureBox::toPixelHeight(double h) const
 {
     return std::abs(h * m_canvas->height() / m_height);
@@ -160,7 +180,10 @@ double PictureBox::fromPixelHeight(double ph) const
     return std::abs(ph * m_height / m_canvas->height());
 }
 
-QPointF PictureBox::toPixel(double x, double y) const { return {toPixelX(x), toPixelY(y)}; }
+QPointF PictureBox::toPixel(double x, double y) const
+{
+    return {toPixelX(x), toPixelY(y)};
+}
 
 void PictureBox::changed()
 {

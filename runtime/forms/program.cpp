@@ -28,7 +28,10 @@ QString programTitle()
     return g_title.isEmpty() ? QCoreApplication::applicationName() : g_title;
 }
 
-void setProgramTitle(const QString& title) { g_title = title; }
+void setProgramTitle(const QString& title)
+{
+    g_title = title;
+}
 
 void initialiseLook()
 {
@@ -40,7 +43,10 @@ void initialiseLook()
     QLocale::setDefault(QLocale::c());
 }
 
-bool insideHandler() { return g_handlerDepth > 0; }
+bool insideHandler()
+{
+    return g_handlerDepth > 0;
+}
 
 int detail::swapHandlerDepth(int depth)
 {
@@ -79,7 +85,10 @@ int MsgBox(const QString& prompt, int style, const QString& title)
     return runModal([&] { return interaction().messageBox(prompt, style, shownTitle); });
 }
 
-void Beep() { interaction().beep(); }
+void Beep()
+{
+    interaction().beep();
+}
 
 void End()
 {

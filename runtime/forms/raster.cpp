@@ -76,7 +76,8 @@ void rasterFill(QImage& image, QPointF corner1, QPointF corner2, QRgb colour)
         return int(std::floor(std::clamp(v, -1.0, double(size))));
     };
     const int left = std::max(0, bound(std::min(corner1.x(), corner2.x()), image.width()));
-    const int right = std::min(image.width() - 1, bound(std::max(corner1.x(), corner2.x()), image.width()));
+    const int right =
+        std::min(image.width() - 1, bound(std::max(corner1.x(), corner2.x()), image.width()));
     const int top = std::max(0, bound(std::min(corner1.y(), corner2.y()), image.height()));
     const int bottom =
         std::min(image.height() - 1, bound(std::max(corner1.y(), corner2.y()), image.height()));

@@ -27,9 +27,15 @@ ScrollBar::ScrollBar(Form& form, const ControlSpec& spec, Container* container)
     setUp();
 }
 
-QWidget* ScrollBar::widget() const { return m_bar; }
+QWidget* ScrollBar::widget() const
+{
+    return m_bar;
+}
 
-int ScrollBar::toPosition(int value) const { return std::abs(value - m_min); }
+int ScrollBar::toPosition(int value) const
+{
+    return std::abs(value - m_min);
+}
 int ScrollBar::fromPosition(int position) const
 {
     return m_min <= m_max ? m_min + position : m_min - position;
@@ -44,7 +50,10 @@ void ScrollBar::applyRange()
     m_settingValue = false;
 }
 
-Integer ScrollBar::Value() const { return Integer::fromWide(fromPosition(m_bar->value())); }
+Integer ScrollBar::Value() const
+{
+    return Integer::fromWide(fromPosition(m_bar->value()));
+}
 
 void ScrollBar::setValue(Integer value)
 {

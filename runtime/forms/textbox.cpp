@@ -82,7 +82,8 @@ void TextBox::setText(const QString& text)
 
 Long TextBox::SelStart() const
 {
-    if (m_line) return m_line->hasSelectedText() ? m_line->selectionStart() : m_line->cursorPosition();
+    if (m_line)
+        return m_line->hasSelectedText() ? m_line->selectionStart() : m_line->cursorPosition();
     return m_multi->textCursor().selectionStart();
 }
 
@@ -141,7 +142,10 @@ void TextBox::setSelText(const QString& text)
     fire(Change);
 }
 
-QString TextBox::FontName() const { return m_fontName; }
+QString TextBox::FontName() const
+{
+    return m_fontName;
+}
 
 void TextBox::setFontName(const QString& name)
 {
@@ -152,7 +156,10 @@ void TextBox::setFontName(const QString& name)
     widget()->setFont(font);
 }
 
-Single TextBox::FontSize() const { return Single(widget()->font().pointSizeF()); }
+Single TextBox::FontSize() const
+{
+    return Single(widget()->font().pointSizeF());
+}
 
 void TextBox::setFontSize(double points)
 {
@@ -172,25 +179,55 @@ void changeFont(QWidget* widget, Setter set)
 }
 }  // namespace
 
-bool TextBox::FontBold() const { return widget()->font().bold(); }
-void TextBox::setFontBold(bool on) { changeFont(widget(), [on](QFont& f) { f.setBold(on); }); }
-bool TextBox::FontItalic() const { return widget()->font().italic(); }
-void TextBox::setFontItalic(bool on) { changeFont(widget(), [on](QFont& f) { f.setItalic(on); }); }
-bool TextBox::FontStrikethru() const { return widget()->font().strikeOut(); }
+bool TextBox::FontBold() const
+{
+    return widget()->font().bold();
+}
+void TextBox::setFontBold(bool on)
+{
+    changeFont(widget(), [on](QFont& f) { f.setBold(on); });
+}
+bool TextBox::FontItalic() const
+{
+    return widget()->font().italic();
+}
+void TextBox::setFontItalic(bool on)
+{
+    changeFont(widget(), [on](QFont& f) { f.setItalic(on); });
+}
+bool TextBox::FontStrikethru() const
+{
+    return widget()->font().strikeOut();
+}
 void TextBox::setFontStrikethru(bool on)
 {
     changeFont(widget(), [on](QFont& f) { f.setStrikeOut(on); });
 }
-bool TextBox::FontUnderline() const { return widget()->font().underline(); }
+bool TextBox::FontUnderline() const
+{
+    return widget()->font().underline();
+}
 void TextBox::setFontUnderline(bool on)
 {
     changeFont(widget(), [on](QFont& f) { f.setUnderline(on); });
 }
 
-Long TextBox::ForeColor() const { return fromQColor(widget()->palette().color(QPalette::Text)); }
-void TextBox::setForeColor(Long colour) { rt::setForeColor(widget(), colour); }
-Long TextBox::BackColor() const { return fromQColor(widget()->palette().color(QPalette::Base)); }
-void TextBox::setBackColor(Long colour) { rt::setBackColor(widget(), colour); }
+Long TextBox::ForeColor() const
+{
+    return fromQColor(widget()->palette().color(QPalette::Text));
+}
+void TextBox::setForeColor(Long colour)
+{
+    rt::setForeColor(widget(), colour);
+}
+Long TextBox::BackColor() const
+{
+    return fromQColor(widget()->palette().color(QPalette::Base));
+}
+void TextBox::setBackColor(Long colour)
+{
+    rt::setBackColor(widget(), colour);
+}
 
 void TextBox::setTextAsOneEdit(const QString& text)
 {

@@ -10,7 +10,10 @@ namespace {
 bool g_manualClock = false;
 }
 
-void Timer::setManualClock(bool manual) { g_manualClock = manual; }
+void Timer::setManualClock(bool manual)
+{
+    g_manualClock = manual;
+}
 
 Timer::Timer(Form& form, const ControlSpec& spec, Container* container)
     : Control(form, spec, container),

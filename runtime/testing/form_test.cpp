@@ -24,8 +24,7 @@ QStringList layoutMismatches(const Form& form)
         }
         if (c->kind() != spec.kind) problems << spec.name + QStringLiteral(": kind differs");
         if (c->widget() == nullptr) continue;
-        if (c->caption() != spec.caption && !spec.caption.isEmpty() &&
-            spec.kind != Kind::TextBox)
+        if (c->caption() != spec.caption && !spec.caption.isEmpty() && spec.kind != Kind::TextBox)
             problems << spec.name + QStringLiteral(": caption \"%1\"").arg(c->caption());
         const QRectF r = c->rectTwips();
         const auto off = [](double a, double b) { return std::abs(a - b) > twipsPerPixel; };

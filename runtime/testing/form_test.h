@@ -5,8 +5,8 @@
 #include "widgets.h"
 
 #include "forms/forms.h"
-#include "forms/timer.h"
 #include "forms/program.h"
+#include "forms/timer.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,14 @@
 
 namespace rt::testing {
 
-ScriptedInteraction::ScriptedInteraction() { setInteraction(this); }
-ScriptedInteraction::~ScriptedInteraction() { setInteraction(nullptr); }
+ScriptedInteraction::ScriptedInteraction()
+{
+    setInteraction(this);
+}
+ScriptedInteraction::~ScriptedInteraction()
+{
+    setInteraction(nullptr);
+}
 
 void ScriptedInteraction::answer(std::initializer_list<int> answers)
 {
@@ -36,11 +42,26 @@ void ScriptedInteraction::chooseFile(const QString& path, int filterIndex)
 {
     m_files.push_back(FileDialogAnswer{path, filterIndex});
 }
-void ScriptedInteraction::cancelFileDialog() { m_files.push_back(std::nullopt); }
-void ScriptedInteraction::chooseFont(const FontChoice& font) { m_fonts.push_back(font); }
-void ScriptedInteraction::cancelFontDialog() { m_fonts.push_back(std::nullopt); }
-void ScriptedInteraction::chooseColor(int32_t colour) { m_colors.push_back(colour); }
-void ScriptedInteraction::cancelColorDialog() { m_colors.push_back(std::nullopt); }
+void ScriptedInteraction::cancelFileDialog()
+{
+    m_files.push_back(std::nullopt);
+}
+void ScriptedInteraction::chooseFont(const FontChoice& font)
+{
+    m_fonts.push_back(font);
+}
+void ScriptedInteraction::cancelFontDialog()
+{
+    m_fonts.push_back(std::nullopt);
+}
+void ScriptedInteraction::chooseColor(int32_t colour)
+{
+    m_colors.push_back(colour);
+}
+void ScriptedInteraction::cancelColorDialog()
+{
+    m_colors.push_back(std::nullopt);
+}
 
 std::optional<FileDialogAnswer> ScriptedInteraction::fileDialog(const FileDialogRequest& request)
 {

@@ -4,17 +4,17 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QLabel>
-#include <QScrollBar>
-#include <QStyle>
-#include <QTest>
-#include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTest>
 #include <QWidget>
 
 namespace rt::testing {
@@ -93,7 +93,10 @@ void choose(const Menu& item)
     if (item.Enabled()) item.action()->trigger();
 }
 
-void closeWindow(Form& form) { form.window()->close(); }
+void closeWindow(Form& form)
+{
+    form.window()->close();
+}
 
 QStringList captionsThatDoNotFit(const Form& form)
 {

@@ -11,7 +11,7 @@ namespace rt {
 class Menu;
 class ScrollBar;
 class PictureBox;
-}
+}  // namespace rt
 
 namespace rt::testing {
 

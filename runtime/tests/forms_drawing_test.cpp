@@ -20,11 +20,26 @@ public:
     {
         // A flat box with a one-pixel border: its inner area is 200 x 100 pixels.
         static const rt::FormSpec spec{
-            "DrawingForm", "Drawing", 4000, 2500,
+            "DrawingForm",
+            "Drawing",
+            4000,
+            2500,
             {
-                {"pctBox", Kind::PictureBox, "", 150, 150, 3030, 1530,
+                {"pctBox",
+                 Kind::PictureBox,
+                 "",
+                 150,
+                 150,
+                 3030,
+                 1530,
                  {.backColor = 0xFFFFFF, .appearance = rt::Appearance::Flat}},
-                {"lblMark", Kind::Label, "", 0, 0, 300, 300,
+                {"lblMark",
+                 Kind::Label,
+                 "",
+                 0,
+                 0,
+                 300,
+                 300,
                  {.container = "pctBox", .backColor = 0x0000FF, .opaque = true}},
             }};
         return spec;

@@ -20,13 +20,29 @@ public:
     static const rt::FormSpec& layout()
     {
         static const rt::FormSpec spec{
-            "EventsForm", "Events", 4000, 3000,
+            "EventsForm",
+            "Events",
+            4000,
+            3000,
             {
                 {"cmdGo", Kind::CommandButton, "Go", 120, 120, 1200, 400},
-                {"vsbLevel", Kind::VScrollBar, "", 3000, 120, 300, 2000,
+                {"vsbLevel",
+                 Kind::VScrollBar,
+                 "",
+                 3000,
+                 120,
+                 300,
+                 2000,
                  {.min = 100, .max = 0, .smallChange = 1, .largeChange = 10}},
                 {"fraA", Kind::Frame, "A", 120, 700, 1400, 1200},
-                {"optA1", Kind::OptionButton, "A1", 120, 300, 1000, 300, {.container = "fraA", .value = 1}},
+                {"optA1",
+                 Kind::OptionButton,
+                 "A1",
+                 120,
+                 300,
+                 1000,
+                 300,
+                 {.container = "fraA", .value = 1}},
                 {"optA2", Kind::OptionButton, "A2", 120, 700, 1000, 300, {.container = "fraA"}},
                 {"optB1", Kind::OptionButton, "B1", 1700, 700, 1000, 300, {.value = 1}},
                 {"optB2", Kind::OptionButton, "B2", 1700, 1100, 1000, 300},
@@ -190,7 +206,8 @@ TEST_F(Events, ATimerTicksOnItsOwnClock)
     f.tmrClock.setEnabled(true);
     QElapsedTimer waited;
     waited.start();
-    while (ticks < 3 && waited.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    while (ticks < 3 && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     EXPECT_GE(ticks, 3);
     f.tmrClock.setEnabled(false);
 }

@@ -14,7 +14,8 @@
 namespace rt {
 namespace {
 
-TEST(CheckedNumbers, IntegerArithmeticRaisesOverflowAtTheRangeEnds) {
+TEST(CheckedNumbers, IntegerArithmeticRaisesOverflowAtTheRangeEnds)
+{
     const Integer max = 32767;
     const Integer min = -32768;
     EXPECT_EQ(errorNumber([&] { return max + Integer(1); }), 6);
@@ -33,7 +34,8 @@ TEST(CheckedNumbers, IntegerArithmeticRaisesOverflowAtTheRangeEnds) {
     EXPECT_EQ(Integer(-30000) + 40000, 10000) << "only the result must fit";
 }
 
-TEST(CheckedNumbers, MixedOperandsWidenOrRound) {
+TEST(CheckedNumbers, MixedOperandsWidenOrRound)
+{
     const auto wide = Integer(30000) + Long(10000);
     static_assert(std::is_same_v<decltype(wide), const Long>);
     EXPECT_EQ(wide, 40000);
@@ -48,7 +50,8 @@ TEST(CheckedNumbers, MixedOperandsWidenOrRound) {
     EXPECT_EQ(errorNumber([&] { i = Long(40000); }), 6);
 }
 
-TEST(CheckedNumbers, CIntAndCLngRoundHalvesToEven) {
+TEST(CheckedNumbers, CIntAndCLngRoundHalvesToEven)
+{
     const struct {
         Double x;
         int expected;
@@ -71,7 +74,8 @@ TEST(CheckedNumbers, CIntAndCLngRoundHalvesToEven) {
     }
 }
 
-TEST(CheckedNumbers, CheckedDoubleArithmetic) {
+TEST(CheckedNumbers, CheckedDoubleArithmetic)
+{
     const Double inf = std::numeric_limits<Double>::infinity();
     EXPECT_EQ(checkedDiv(1, 4), 0.25);
     EXPECT_EQ(errorNumber([] { checkedDiv(1, 0); }), 11);
@@ -83,7 +87,8 @@ TEST(CheckedNumbers, CheckedDoubleArithmetic) {
     EXPECT_EQ(checked(-0.5), -0.5);
 }
 
-TEST(RuntimeErrors, CarryNumberAndEnglishDescription) {
+TEST(RuntimeErrors, CarryNumberAndEnglishDescription)
+{
     EXPECT_EQ(RuntimeError(ErrorCode::InvalidProcedureCall).description(),
               "Invalid procedure call or argument");
     EXPECT_EQ(RuntimeError(ErrorCode::PathFileAccessError).description(), "Path/File access error");
@@ -94,7 +99,8 @@ TEST(RuntimeErrors, CarryNumberAndEnglishDescription) {
     EXPECT_EQ(RuntimeError(1000, {}).description(), "Application-defined error 1000");
 }
 
-TEST(TextFunctions, InStrFindsOneBasedPositions) {
+TEST(TextFunctions, InStrFindsOneBasedPositions)
+{
     const struct {
         int start;
         const char* text;
@@ -116,7 +122,8 @@ TEST(TextFunctions, InStrFindsOneBasedPositions) {
 
 // Walking every match of a 10 MB text costs one pass over it, not one per
 // match (a copy of the text per call would take seconds here).
-TEST(TextFunctions, InStrWalksLargeTextsInLinearTime) {
+TEST(TextFunctions, InStrWalksLargeTextsInLinearTime)
+{
     QString big(10'000'000, QLatin1Char('x'));
     for (qsizetype i = 4'999; i < big.size(); i += 5'000) big[i] = QLatin1Char('N');
     QElapsedTimer timer;
@@ -131,7 +138,8 @@ TEST(TextFunctions, InStrWalksLargeTextsInLinearTime) {
     EXPECT_LT(timer.elapsed(), 2000);
 }
 
-TEST(MathFunctions, RGBSqrAbs) {
+TEST(MathFunctions, RGBSqrAbs)
+{
     EXPECT_EQ(RGB(1, 2, 3), 1 + 2 * 256 + 3 * 65536);
     EXPECT_EQ(RGB(300, 0, 999), 0xFF00FF) << "parts above 255 count as 255";
     EXPECT_EQ(errorNumber([] { RGB(0, -1, 0); }), 5);

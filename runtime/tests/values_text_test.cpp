@@ -18,7 +18,8 @@ namespace rt {
 namespace {
 
 // 0.0001 (exponent -4) is still plain; 999999999999999.5 carries into a new digit.
-TEST(NumberText, TextUsesFifteenOrSevenSignificantDigits) {
+TEST(NumberText, TextUsesFifteenOrSevenSignificantDigits)
+{
     const struct {
         Double x;
         const char* expected;
@@ -34,7 +35,8 @@ TEST(NumberText, TextUsesFifteenOrSevenSignificantDigits) {
     EXPECT_EQ(text(12345678.0f), "1.234568E+07");
 }
 
-TEST(NumberText, StrAddsSpaceAndDropsLeadingZero) {
+TEST(NumberText, StrAddsSpaceAndDropsLeadingZero)
+{
     const struct {
         Double x;
         const char* expected;
@@ -48,7 +50,8 @@ TEST(NumberText, StrAddsSpaceAndDropsLeadingZero) {
 
 // Val and IsNumeric side by side: IsNumeric is true exactly when Val reads
 // the whole text.
-TEST(NumberText, ValReadsTheLeadingNumberAndIsNumericTheWholeText) {
+TEST(NumberText, ValReadsTheLeadingNumberAndIsNumericTheWholeText)
+{
     const struct {
         const char* text;
         Double value;
@@ -73,7 +76,8 @@ TEST(NumberText, ValReadsTheLeadingNumberAndIsNumericTheWholeText) {
 
 // What text() and Str() write, IsNumeric accepts and Val reads back as the
 // value rounded to 15 significant digits.
-TEST(NumberText, TextRoundTripsThroughVal) {
+TEST(NumberText, TextRoundTripsThroughVal)
+{
     std::mt19937_64 random(20240601);
     std::uniform_int_distribution<uint64_t> bits;
     std::uniform_real_distribution<Double> plain(-1e6, 1e6);
@@ -90,7 +94,8 @@ TEST(NumberText, TextRoundTripsThroughVal) {
     }
 }
 
-TEST(NumberText, DecimalPointIgnoresLocale) {
+TEST(NumberText, DecimalPointIgnoresLocale)
+{
     struct CommaPoint : std::numpunct<char> {
         char do_decimal_point() const override { return ','; }
     };
@@ -108,7 +113,8 @@ TEST(NumberText, DecimalPointIgnoresLocale) {
 
 // 2.345 and 1.005 lie slightly below their decimal values in binary; -0.001
 // gives no negative zero.
-TEST(NumberText, FormatRoundsTheDecimalValueHalfAwayFromZero) {
+TEST(NumberText, FormatRoundsTheDecimalValueHalfAwayFromZero)
+{
     const struct {
         Double x;
         const char* pattern;
@@ -140,7 +146,8 @@ TEST(NumberText, FormatRoundsTheDecimalValueHalfAwayFromZero) {
     }
 }
 
-TEST(NumberText, RoundHalvesToEven) {
+TEST(NumberText, RoundHalvesToEven)
+{
     const struct {
         Double x;
         int decimals;

@@ -11,22 +11,20 @@ namespace {
 
 using Kind = Variant::Kind;
 
-Variant apply(const Variant& a, char op, const Variant& b) {
+Variant apply(const Variant& a, char op, const Variant& b)
+{
     switch (op) {
-        case '+':
-            return a + b;
-        case '-':
-            return a - b;
-        case '*':
-            return a * b;
-        default:
-            return a / b;
+        case '+': return a + b;
+        case '-': return a - b;
+        case '*': return a * b;
+        default: return a / b;
     }
 }
 
 // Long - Long stays Long even when the result is small; 3e39 is beyond the
 // Single range; True is -1.
-TEST(VariantArithmetic, ResultKindWidensInsteadOfOverflowing) {
+TEST(VariantArithmetic, ResultKindWidensInsteadOfOverflowing)
+{
     const Long maxLong = std::numeric_limits<int32_t>::max();
     const struct {
         Variant a;
@@ -60,7 +58,8 @@ TEST(VariantArithmetic, ResultKindWidensInsteadOfOverflowing) {
     }
 }
 
-TEST(VariantArithmetic, UnaryMinusWidens) {
+TEST(VariantArithmetic, UnaryMinusWidens)
+{
     EXPECT_EQ((-Variant(Integer(-32768))).kind(), Kind::Long);
     EXPECT_EQ(-Variant(Integer(-32768)), Variant(32768));
     EXPECT_EQ((-Variant(Long(std::numeric_limits<int32_t>::min()))).kind(), Kind::Double);
@@ -68,14 +67,16 @@ TEST(VariantArithmetic, UnaryMinusWidens) {
     EXPECT_EQ(errorNumber([] { return -Variant("x"); }), 13);
 }
 
-TEST(VariantArithmetic, TextsJoinWithPlus) {
+TEST(VariantArithmetic, TextsJoinWithPlus)
+{
     EXPECT_EQ((Variant("ab") + Variant("cd")).toText(), "abcd");
     EXPECT_EQ((Variant("1") + Variant("2")).toText(), "12") << "two texts join even when numeric";
     EXPECT_EQ((Variant("ab") + Variant()).kind(), Kind::String);
     EXPECT_EQ((Variant() + Variant("ab")).toText(), "ab");
 }
 
-TEST(VariantArithmetic, RaisesTypeMismatchAndDivisionErrors) {
+TEST(VariantArithmetic, RaisesTypeMismatchAndDivisionErrors)
+{
     const struct {
         Variant a;
         char op;
@@ -92,7 +93,8 @@ TEST(VariantArithmetic, RaisesTypeMismatchAndDivisionErrors) {
     }
 }
 
-TEST(VariantConversions, ToNumbersAndText) {
+TEST(VariantConversions, ToNumbersAndText)
+{
     EXPECT_EQ(Variant(5).kind(), Kind::Integer);
     EXPECT_EQ(Variant(40000).kind(), Kind::Long);
 
@@ -116,7 +118,8 @@ TEST(VariantConversions, ToNumbersAndText) {
     EXPECT_FALSE(IsNumeric(Variant("12abc")));
 }
 
-TEST(VariantComparison, NumbersTextsAndEmpty) {
+TEST(VariantComparison, NumbersTextsAndEmpty)
+{
     EXPECT_EQ(Variant(2), Variant(2.0));
     EXPECT_EQ(Variant(true), Variant(-1));
     EXPECT_LT(Variant("10"), Variant("9")) << "two texts compare as texts";

@@ -12,16 +12,19 @@ namespace rt {
 
 namespace {
 
-bool isBlank(QChar c) {
+bool isBlank(QChar c)
+{
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') ||
            c == QLatin1Char('\n');
 }
 
-bool isDigit(QStringView s, qsizetype i) {
+bool isDigit(QStringView s, qsizetype i)
+{
     return i < s.size() && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9');
 }
 
-qsizetype skipBlanks(QStringView s, qsizetype i) {
+qsizetype skipBlanks(QStringView s, qsizetype i)
+{
     while (i < s.size() && isBlank(s[i])) ++i;
     return i;
 }
@@ -39,7 +42,8 @@ struct Scanned {
     long long exponent = 0;
 };
 
-Scanned scanNumber(QStringView s, qsizetype pos) {
+Scanned scanNumber(QStringView s, qsizetype pos)
+{
     Scanned n;
     qsizetype i = pos;
     if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-'))) {
@@ -90,7 +94,8 @@ Scanned scanNumber(QStringView s, qsizetype pos) {
     return n;
 }
 
-Double valueOf(const Scanned& n) {
+Double valueOf(const Scanned& n)
+{
     Double x = 0.0;
     const char* first = n.chars.data();
     const auto result = std::from_chars(first, first + n.chars.size(), x);
@@ -104,21 +109,25 @@ Double valueOf(const Scanned& n) {
 
 }  // namespace
 
-Double Val(const QString& text) {
+Double Val(const QString& text)
+{
     const Scanned n = scanNumber(text, skipBlanks(text, 0));
     return n.found ? valueOf(n) : 0.0;
 }
 
-bool IsNumeric(const QString& text) {
+bool IsNumeric(const QString& text)
+{
     const Scanned n = scanNumber(text, skipBlanks(text, 0));
     return n.found && skipBlanks(text, n.end) == text.size();
 }
 
-bool IsNumeric(const Variant& value) {
+bool IsNumeric(const Variant& value)
+{
     return value.isNumeric();
 }
 
-QString Format(Double x, const QString& pattern) {
+QString Format(Double x, const QString& pattern)
+{
     if (pattern.isEmpty() || !std::isfinite(x)) return text(x);
 
     const qsizetype point = pattern.indexOf(QLatin1Char('.'));
@@ -156,7 +165,8 @@ QString Format(Double x, const QString& pattern) {
     return QString::fromLatin1(out.data(), qsizetype(out.size()));
 }
 
-Double Round(Double x, int decimals) {
+Double Round(Double x, int decimals)
+{
     if (decimals < 0) raise(ErrorCode::InvalidProcedureCall);
     if (!std::isfinite(x)) return x;
     if (decimals == 0) return roundHalfEven(x);
@@ -165,16 +175,19 @@ Double Round(Double x, int decimals) {
     return detail::toDouble(d);
 }
 
-Double Abs(Double x) {
+Double Abs(Double x)
+{
     return std::fabs(x);
 }
 
-Double Sqr(Double x) {
+Double Sqr(Double x)
+{
     if (x < 0) raise(ErrorCode::InvalidProcedureCall);
     return std::sqrt(x);
 }
 
-Long InStr(Long start, const QString& text, const QString& sought, int compare) {
+Long InStr(Long start, const QString& text, const QString& sought, int compare)
+{
     if (start < 1 || (compare != vbBinaryCompare && compare != vbTextCompare)) {
         raise(ErrorCode::InvalidProcedureCall);
     }
@@ -185,15 +198,18 @@ Long InStr(Long start, const QString& text, const QString& sought, int compare) 
     return Long::fromWide(text.indexOf(sought, start - 1, cs) + 1);
 }
 
-Long InStr(const QString& text, const QString& sought) {
+Long InStr(const QString& text, const QString& sought)
+{
     return InStr(1, text, sought);
 }
 
-Long Len(const QString& text) {
+Long Len(const QString& text)
+{
     return Long::fromWide(text.size());
 }
 
-int32_t RGB(int red, int green, int blue) {
+int32_t RGB(int red, int green, int blue)
+{
     if (red < 0 || green < 0 || blue < 0) raise(ErrorCode::InvalidProcedureCall);
     return std::min(red, 255) + 256 * std::min(green, 255) + 65536 * std::min(blue, 255);
 }

@@ -18,7 +18,8 @@ namespace detail {
 namespace {
 
 // Parses the output of to_chars in scientific form: "-d.ddde+XX" or "de-XX".
-Decimal fromScientific(std::string_view s) {
+Decimal fromScientific(std::string_view s)
+{
     Decimal d;
     size_t i = 0;
     if (s[i] == '-') {
@@ -47,7 +48,8 @@ Decimal fromScientific(std::string_view s) {
 }
 
 template <typename T, typename... Precision>
-Decimal toDecimal(T x, Precision... precision) {
+Decimal toDecimal(T x, Precision... precision)
+{
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
                                       std::chars_format::scientific, precision...);
@@ -56,19 +58,23 @@ Decimal toDecimal(T x, Precision... precision) {
 
 }  // namespace
 
-Decimal shortestDecimal(Double x) {
+Decimal shortestDecimal(Double x)
+{
     return toDecimal(x);
 }
 
-Decimal significantDecimal(Double x, int significant) {
+Decimal significantDecimal(Double x, int significant)
+{
     return toDecimal(x, significant - 1);
 }
 
-Decimal significantDecimal(Single x, int significant) {
+Decimal significantDecimal(Single x, int significant)
+{
     return toDecimal(x, significant - 1);
 }
 
-void roundDecimal(Decimal& d, int decimals, Tie tie) {
+void roundDecimal(Decimal& d, int decimals, Tie tie)
+{
     const long keep = long(d.point) + decimals;  // digits that stay
     if (keep >= long(d.digits.size())) return;
     if (keep < 0) {  // below half a unit of the last place
@@ -103,7 +109,8 @@ void roundDecimal(Decimal& d, int decimals, Tie tie) {
     }
 }
 
-Double toDouble(const Decimal& d) {
+Double toDouble(const Decimal& d)
+{
     if (d.digits.empty()) return 0.0;
     std::string s = (d.negative ? "-0." : "0.") + d.digits + 'e' + std::to_string(d.point);
     Double x = 0.0;
@@ -119,7 +126,8 @@ namespace {
 // Text of a number with at most `significant` digits: plain decimal notation,
 // or scientific when the decimal exponent is below -4 or at least
 // `significant`.
-QString decimalText(const detail::Decimal& d, int significant) {
+QString decimalText(const detail::Decimal& d, int significant)
+{
     if (d.digits.empty()) return QStringLiteral("0");
 
     std::string s = d.negative ? "-" : "";
@@ -143,7 +151,8 @@ QString decimalText(const detail::Decimal& d, int significant) {
 }
 
 template <typename T>
-QString floatText(T x, int significant) {
+QString floatText(T x, int significant)
+{
     if (std::isnan(x)) return QStringLiteral("NaN");
     if (std::isinf(x)) return x < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
     if (x == 0) return QStringLiteral("0");  // also for negative zero
@@ -152,7 +161,8 @@ QString floatText(T x, int significant) {
 
 // text() with a leading space for non-negative values and no "0" before the
 // point of a value below 1 in size.
-QString withStrForm(QString t) {
+QString withStrForm(QString t)
+{
     if (t.startsWith(QLatin1String("0."))) {
         t.remove(0, 1);
     } else if (t.startsWith(QLatin1String("-0."))) {
@@ -164,53 +174,58 @@ QString withStrForm(QString t) {
 
 }  // namespace
 
-QString text(Double x) {
+QString text(Double x)
+{
     return floatText(x, 15);
 }
-QString text(Single x) {
+QString text(Single x)
+{
     return floatText(x, 7);
 }
-QString text(Integer x) {
+QString text(Integer x)
+{
     return QString::number(x.value());
 }
-QString text(Long x) {
+QString text(Long x)
+{
     return QString::number(x.value());
 }
-QString text(bool x) {
+QString text(bool x)
+{
     return x ? QStringLiteral("True") : QStringLiteral("False");
 }
-QString text(const Variant& x) {
+QString text(const Variant& x)
+{
     return x.toText();
 }
 
-QString Str(Double x) {
+QString Str(Double x)
+{
     return withStrForm(text(x));
 }
-QString Str(Single x) {
+QString Str(Single x)
+{
     return withStrForm(text(x));
 }
-QString Str(Integer x) {
+QString Str(Integer x)
+{
     return withStrForm(text(x));
 }
-QString Str(Long x) {
+QString Str(Long x)
+{
     return withStrForm(text(x));
 }
 
-QString Str(const Variant& x) {
+QString Str(const Variant& x)
+{
     switch (x.kind()) {
-        case Variant::Kind::Empty:
-            return Str(Integer(0));
-        case Variant::Kind::Integer:
-            return Str(x.toInteger());
-        case Variant::Kind::Long:
-            return Str(x.toLong());
-        case Variant::Kind::Single:
-            return Str(x.toSingle());
-        case Variant::Kind::Boolean:
-            return text(x.toBool());
+        case Variant::Kind::Empty: return Str(Integer(0));
+        case Variant::Kind::Integer: return Str(x.toInteger());
+        case Variant::Kind::Long: return Str(x.toLong());
+        case Variant::Kind::Single: return Str(x.toSingle());
+        case Variant::Kind::Boolean: return text(x.toBool());
         case Variant::Kind::Double:
-        case Variant::Kind::String:
-            break;
+        case Variant::Kind::String: break;
     }
     return Str(x.toDouble());  // a text that is not numeric raises Type mismatch
 }

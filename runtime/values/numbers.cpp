@@ -4,7 +4,8 @@
 
 namespace rt {
 
-Double roundHalfEven(Double x) {
+Double roundHalfEven(Double x)
+{
     // Independent of the floating-point rounding mode: round half away from
     // zero, then step back towards zero when x was exactly halfway and the
     // result came out odd.
@@ -13,21 +14,25 @@ Double roundHalfEven(Double x) {
     return r;
 }
 
-Integer CInt(Double x) {
+Integer CInt(Double x)
+{
     return Integer::fromDouble(x);
 }
 
-Long CLng(Double x) {
+Long CLng(Double x)
+{
     return Long::fromDouble(x);
 }
 
-Double checked(Double result) {
+Double checked(Double result)
+{
     if (std::isinf(result)) raise(ErrorCode::Overflow);
     if (std::isnan(result)) raise(ErrorCode::InvalidProcedureCall);
     return result;
 }
 
-Double checkedDiv(Double a, Double b) {
+Double checkedDiv(Double a, Double b)
+{
     if (b == 0.0) {
         if (a == 0.0) raise(ErrorCode::Overflow);
         if (!std::isnan(a)) raise(ErrorCode::DivisionByZero);

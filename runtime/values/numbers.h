@@ -16,7 +16,8 @@ using Double = double;
 // Truth values as the programs store them in Integers.
 inline constexpr int16_t True = -1;
 inline constexpr int16_t False = 0;
-inline constexpr int16_t truth(bool b) {
+inline constexpr int16_t truth(bool b)
+{
     return b ? True : False;
 }
 
@@ -28,9 +29,11 @@ class Checked;
 
 namespace detail {
 template <typename T>
-struct IsChecked : std::false_type {};
+struct IsChecked : std::false_type {
+};
 template <typename R>
-struct IsChecked<Checked<R>> : std::true_type {};
+struct IsChecked<Checked<R>> : std::true_type {
+};
 // A Checked type of another width than Rep.
 template <typename T, typename Rep>
 concept OtherChecked = IsChecked<T>::value && !std::same_as<typename T::rep, Rep>;
@@ -65,21 +68,28 @@ public:
 
     // The converting constructors are implicit by design.
     template <detail::WholeOperand T>
-    constexpr Checked(T v) : m_v(static_cast<Rep>(v)) {  // NOLINT(google-explicit-constructor)
+    constexpr Checked(T v) : m_v(static_cast<Rep>(v))
+    {  // NOLINT(google-explicit-constructor)
         if (!std::in_range<Rep>(v)) raise(ErrorCode::Overflow);
     }
     template <std::floating_point T>
-    Checked(T v) : m_v(fromDouble(v).m_v) {}  // NOLINT(google-explicit-constructor)
+    Checked(T v) : m_v(fromDouble(v).m_v)
+    {
+    }  // NOLINT(google-explicit-constructor)
     template <detail::OtherChecked<Rep> O>
-    constexpr Checked(O v) : Checked(v.value()) {}  // NOLINT(google-explicit-constructor)
+    constexpr Checked(O v) : Checked(v.value())
+    {
+    }  // NOLINT(google-explicit-constructor)
 
     // From a wider whole number: Overflow when out of range.
-    static Checked fromWide(int64_t v) {
+    static Checked fromWide(int64_t v)
+    {
         if (v < minValue || v > maxValue) raise(ErrorCode::Overflow);
         return Checked(static_cast<Rep>(v));
     }
     // Rounded halves to even; Overflow when out of range or not a number.
-    static Checked fromDouble(Double x) {
+    static Checked fromDouble(Double x)
+    {
         const Double r = roundHalfEven(x);
         if (!(r >= minValue && r <= maxValue)) raise(ErrorCode::Overflow);
         return Checked(static_cast<Rep>(r));
@@ -96,106 +106,128 @@ public:
     // With a Checked of the other width: the wider type, checked. (Only this
     // form is needed: Long + Integer finds it in Long, Integer + Long in Integer.)
     template <detail::OtherChecked<Rep> O>
-    friend auto operator+(Checked a, O b) {
+    friend auto operator+(Checked a, O b)
+    {
         return Wider<O>(a) + Wider<O>(b);
     }
     template <detail::OtherChecked<Rep> O>
-    friend auto operator-(Checked a, O b) {
+    friend auto operator-(Checked a, O b)
+    {
         return Wider<O>(a) - Wider<O>(b);
     }
     template <detail::OtherChecked<Rep> O>
-    friend auto operator*(Checked a, O b) {
+    friend auto operator*(Checked a, O b)
+    {
         return Wider<O>(a) * Wider<O>(b);
     }
 
     // With a C++ whole number (typically a literal): the result keeps this type.
     template <detail::WholeOperand T>
-    friend Checked operator+(Checked a, T b) {
+    friend Checked operator+(Checked a, T b)
+    {
         return fromWide(wideOp(a.m_v, b, [](int64_t x, int64_t y, int64_t* r) {
             return __builtin_add_overflow(x, y, r);
         }));
     }
     template <detail::WholeOperand T>
-    friend Checked operator+(T a, Checked b) {
+    friend Checked operator+(T a, Checked b)
+    {
         return b + a;
     }
     template <detail::WholeOperand T>
-    friend Checked operator-(Checked a, T b) {
+    friend Checked operator-(Checked a, T b)
+    {
         return fromWide(wideOp(a.m_v, b, [](int64_t x, int64_t y, int64_t* r) {
             return __builtin_sub_overflow(x, y, r);
         }));
     }
     template <detail::WholeOperand T>
-    friend Checked operator-(T a, Checked b) {
+    friend Checked operator-(T a, Checked b)
+    {
         return -(b - a);
     }
     template <detail::WholeOperand T>
-    friend Checked operator*(Checked a, T b) {
+    friend Checked operator*(Checked a, T b)
+    {
         return fromWide(wideOp(a.m_v, b, [](int64_t x, int64_t y, int64_t* r) {
             return __builtin_mul_overflow(x, y, r);
         }));
     }
     template <detail::WholeOperand T>
-    friend Checked operator*(T a, Checked b) {
+    friend Checked operator*(T a, Checked b)
+    {
         return b * a;
     }
 
     // With a floating-point number: plain Double arithmetic.
     template <std::floating_point T>
-    friend Double operator+(Checked a, T b) {
+    friend Double operator+(Checked a, T b)
+    {
         return Double(a.m_v) + b;
     }
     template <std::floating_point T>
-    friend Double operator+(T a, Checked b) {
+    friend Double operator+(T a, Checked b)
+    {
         return a + Double(b.m_v);
     }
     template <std::floating_point T>
-    friend Double operator-(Checked a, T b) {
+    friend Double operator-(Checked a, T b)
+    {
         return Double(a.m_v) - b;
     }
     template <std::floating_point T>
-    friend Double operator-(T a, Checked b) {
+    friend Double operator-(T a, Checked b)
+    {
         return a - Double(b.m_v);
     }
     template <std::floating_point T>
-    friend Double operator*(Checked a, T b) {
+    friend Double operator*(Checked a, T b)
+    {
         return Double(a.m_v) * b;
     }
     template <std::floating_point T>
-    friend Double operator*(T a, Checked b) {
+    friend Double operator*(T a, Checked b)
+    {
         return a * Double(b.m_v);
     }
     template <std::floating_point T>
-    friend Double operator/(Checked a, T b) {
+    friend Double operator/(Checked a, T b)
+    {
         return Double(a.m_v) / b;
     }
     template <std::floating_point T>
-    friend Double operator/(T a, Checked b) {
+    friend Double operator/(T a, Checked b)
+    {
         return a / Double(b.m_v);
     }
 
     // Compound assignment converts the result back to this type, checked (and
     // rounded halves to even for a floating-point right-hand side).
     template <typename T>
-    Checked& operator+=(const T& o) {
+    Checked& operator+=(const T& o)
+    {
         return *this = Checked(*this + o);
     }
     template <typename T>
-    Checked& operator-=(const T& o) {
+    Checked& operator-=(const T& o)
+    {
         return *this = Checked(*this - o);
     }
     template <typename T>
-    Checked& operator*=(const T& o) {
+    Checked& operator*=(const T& o)
+    {
         return *this = Checked(*this * o);
     }
     Checked& operator++() { return *this += Checked(Rep(1)); }
     Checked& operator--() { return *this -= Checked(Rep(1)); }
-    Checked operator++(int) {
+    Checked operator++(int)
+    {
         const Checked old = *this;
         ++*this;
         return old;
     }
-    Checked operator--(int) {
+    Checked operator--(int)
+    {
         const Checked old = *this;
         --*this;
         return old;
@@ -206,7 +238,8 @@ private:
     using Wider = std::conditional_t<(sizeof(Rep) >= sizeof(typename O::rep)), Checked, O>;
 
     template <typename T, typename Op>
-    static int64_t wideOp(Rep a, T b, Op op) {
+    static int64_t wideOp(Rep a, T b, Op op)
+    {
         if (!std::in_range<int64_t>(b)) raise(ErrorCode::Overflow);
         int64_t r = 0;
         if (op(int64_t(a), int64_t(b), &r)) raise(ErrorCode::Overflow);

@@ -41,7 +41,9 @@ public:
     Variant(bool v) : m_v(std::in_place_type<bool>, v) {}               // NOLINT
     Variant(const QString& v) : m_v(std::in_place_type<QString>, v) {}  // NOLINT
     Variant(const char* v)                                              // NOLINT
-        : m_v(std::in_place_type<QString>, QString::fromUtf8(v)) {}
+        : m_v(std::in_place_type<QString>, QString::fromUtf8(v))
+    {
+    }
 
     Kind kind() const;
     bool isEmpty() const { return kind() == Kind::Empty; }
