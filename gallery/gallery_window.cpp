@@ -28,6 +28,8 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
         m_list->addItem(item);
     }
     m_list->setSpacing(3);
+    m_list->setWordWrap(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (!m_entries.empty()) m_list->setCurrentRow(0);
 
     m_open = new QPushButton(tr("&Open"));
@@ -45,7 +47,7 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
     layout->addWidget(heading);
     layout->addWidget(m_list);
     layout->addLayout(buttons);
-    resize(560, 420);
+    resize(720, 460);
 }
 
 void GalleryWindow::openSelected()
