@@ -1,9 +1,10 @@
-#include "form1_fixture.h"
+#include "editor_fixture.h"
+
+#include "forms/look.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QWidget>
 
 using namespace rt::testing;
 
@@ -14,43 +15,12 @@ const QString askBeforeExit = "¿Desea actualizar el fichero antes de salir?";
 
 class Documents : public EditorTest {};
 
-TEST_F(Documents, StartsUntitledWithTheTextBoxFillingTheWindow)
+TEST_F(Documents, StartsUntitledAndTheCaptionFollowsTheDocumentsState)
 {
     settle();
     EXPECT_EQ(f.Caption(), "Mi Plumex");
-    EXPECT_EQ(f.ScaleWidth(), 6960);
-    EXPECT_EQ(f.ScaleHeight(), 5340);
     EXPECT_EQ(f.txtBox.rectTwips(), QRectF(0, 0, 6960, 5340));
     EXPECT_EQ(f.txtBox.FontName(), "Monospace");
-    EXPECT_EQ(f.txtBox.FontSize(), 9);
-    EXPECT_TRUE(f.saved);
-    EXPECT_FALSE(f.mnuSearchFindnext.Enabled());
-
-    f.window()->resize(700, 500);
-    settle();
-    EXPECT_EQ(f.txtBox.rectTwips(), QRectF(0, 0, f.ScaleWidth(), f.ScaleHeight()));
-    EXPECT_EQ(f.txtBox.Width(), 700 * 15);
-}
-
-TEST_F(Documents, SelectionStaysVisibleWithoutTheFocus)
-{
-    f.txtBox.setText("abc def");
-    f.txtBox.setSelStart(4);
-    f.txtBox.setSelLength(3);
-    QWidget elsewhere;  // another window takes the focus, as the Find dialog does
-    elsewhere.show();
-    elsewhere.activateWindow();
-    elsewhere.setFocus();
-    settle();
-    ASSERT_FALSE(f.txtBox.widget()->hasFocus());
-    const QImage shown = grabPixels(f.txtBox);
-    const QColor highlight =
-        f.txtBox.widget()->palette().color(QPalette::Inactive, QPalette::Highlight);
-    EXPECT_GT(shareOf(shown, shown.rect(), highlight), 0.0);
-}
-
-TEST_F(Documents, MenusReadAsLaidOut)
-{
     QStringList bar;
     for (QAction* menu : static_cast<QMainWindow*>(f.window())->menuBar()->actions()) {
         QStringList items;
@@ -61,161 +31,155 @@ TEST_F(Documents, MenusReadAsLaidOut)
     EXPECT_EQ(bar, QStringList({"&File: &New, &Open, &Save, Save &As, -, E&xit",
                                 "&Edit: Set &Font, Set &BgndColor",
                                 "&Search: &Find, Find &Next, &Replace"}));
-}
 
-TEST_F(Documents, CaptionFollowsTheDocumentsState)
-{
     type("x");
     EXPECT_EQ(f.Caption(), "Untitled - miPlumex");
     EXPECT_FALSE(f.saved);
-
     saveAs(path("a.txt"));
     EXPECT_EQ(f.Caption(), "a.txt - miPlumex");
-    EXPECT_TRUE(f.saved);
     type("y");
     EXPECT_EQ(f.Caption(), "a.txt - miPlumex*");
     save();
     EXPECT_EQ(f.Caption(), "a.txt - miPlumex");
 
-    choose(f.mnuFileNew);
+    choose(f.mnuFileNew);  // saved: asks nothing
     EXPECT_EQ(f.Caption(), "Untitled - miPlumex");
     EXPECT_EQ(f.txtBox.Text(), "");
-    EXPECT_EQ(f.fileName, "");
-
     user.answer({rt::vbNo});  // clearing the text was a change
     open(path("a.txt"));
     EXPECT_EQ(user.prompts(), QStringList{askBeforeNew});
     EXPECT_EQ(f.Caption(), "a.txt - miPlumex");
     EXPECT_EQ(f.txtBox.Text(), "xy\n");
     EXPECT_TRUE(f.saved);
-    closeWindow(f);
-    EXPECT_EQ(user.shown.size(), 1u) << "an unchanged document closes without asking";
+
+    f.window()->resize(700, 500);
+    settle();
+    EXPECT_EQ(f.txtBox.rectTwips(), QRectF(0, 0, f.ScaleWidth(), f.ScaleHeight()));
 }
 
-TEST_F(Documents, NewAfterOpenForgetsTheFileSoSaveAsks)
-{
-    writeBytes(path("a.txt"), "abc\r\n");
-    open(path("a.txt"));
-    choose(f.mnuFileNew);
-    type("z");
-    save();
-    ASSERT_EQ(user.fileDialogs.size(), 2u);
-    EXPECT_TRUE(user.fileDialogs.back().save);
-    EXPECT_EQ(bytesOf(path("a.txt")), "abc\r\n");
-}
-
-// Each answer to the question before New or Open, with unsaved text.
+// Each answer to the question asked before unsaved text would be replaced or
+// the window closed.
+enum class Action { New, Open, Exit, CloseBox };
 struct Answer {
     const char* name;
+    Action action;
     int answer;
-    bool saveDialogConfirmed;
-    bool discarded;
-    bool savedToFile;
+    bool saveConfirmed;  // when the answer is Yes
+    bool goesAhead;
 };
 
-class QuestionBeforeReplacingText : public Documents,
-                                    public ::testing::WithParamInterface<Answer> {};
+class UnsavedText : public Documents, public ::testing::WithParamInterface<Answer> {};
 
-TEST_P(QuestionBeforeReplacingText, New)
-{
-    const Answer a = GetParam();
-    type("keep me");
-    user.answer({a.answer});
-    if (a.answer == rt::vbYes && a.saveDialogConfirmed) user.chooseFile(path("kept.txt"));
-    if (a.answer == rt::vbYes && !a.saveDialogConfirmed) user.cancelFileDialog();
-    choose(f.mnuFileNew);
-    EXPECT_EQ(user.prompts(), QStringList{askBeforeNew});
-    EXPECT_EQ(f.txtBox.Text(), a.discarded ? "" : "keep me");
-    EXPECT_EQ(f.Caption(), "Untitled - miPlumex");
-    EXPECT_EQ(QFile::exists(path("kept.txt")), a.savedToFile);
-}
-
-TEST_P(QuestionBeforeReplacingText, Open)
+TEST_P(UnsavedText, AsksAndActsOnTheAnswer)
 {
     const Answer a = GetParam();
     writeBytes(path("other.txt"), "other");
     type("keep me");
     user.answer({a.answer});
-    if (a.answer == rt::vbYes && a.saveDialogConfirmed) user.chooseFile(path("kept.txt"));
-    if (a.answer == rt::vbYes && !a.saveDialogConfirmed) user.cancelFileDialog();
+    if (a.answer == rt::vbYes)
+        a.saveConfirmed ? user.chooseFile(path("kept.txt")) : user.cancelFileDialog();
     user.chooseFile(path("other.txt"));
-    choose(f.mnuFileOpen);
-    EXPECT_EQ(user.prompts(), QStringList{askBeforeNew});
-    EXPECT_EQ(f.txtBox.Text(), a.discarded ? "other" : "keep me");
-    EXPECT_EQ(f.Caption(), a.discarded ? "other.txt - miPlumex" : "Untitled - miPlumex");
-    EXPECT_EQ(QFile::exists(path("kept.txt")), a.savedToFile);
-}
-
-INSTANTIATE_TEST_SUITE_P(Answers, QuestionBeforeReplacingText,
-                         ::testing::Values(Answer{"Cancel", rt::vbCancel, true, false, false},
-                                           Answer{"No", rt::vbNo, true, true, false},
-                                           Answer{"Yes", rt::vbYes, true, true, true},
-                                           Answer{"YesThenCancelledSave", rt::vbYes, false, false,
-                                                  false}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Documents, NewOnAnUnchangedDocumentAsksNothing)
-{
-    choose(f.mnuFileNew);
-    EXPECT_TRUE(user.shown.empty());
-    EXPECT_EQ(f.Caption(), "Untitled - miPlumex");
-}
-
-// Closing with unsaved text, by the close box and by File > Exit.
-struct Closing {
-    const char* name;
-    bool byMenu;
-    int answer;
-    bool saveConfirmed;
-    bool closes;
-};
-
-class QuestionBeforeClosing : public Documents, public ::testing::WithParamInterface<Closing> {};
-
-TEST_P(QuestionBeforeClosing, AsksAndActsOnTheAnswer)
-{
-    const Closing c = GetParam();
-    type("a");
-    user.answer({c.answer});
-    if (c.saveConfirmed) user.chooseFile(path("out.txt"));
-    if (c.byMenu) {
-        choose(f.mnuFileExit);
-    } else {
-        closeWindow(f);
+    switch (a.action) {
+        case Action::New: choose(f.mnuFileNew); break;
+        case Action::Open: choose(f.mnuFileOpen); break;
+        case Action::Exit: choose(f.mnuFileExit); break;
+        case Action::CloseBox: closeWindow(f); break;
     }
-    EXPECT_EQ(user.prompts(), QStringList{askBeforeExit});
-    EXPECT_EQ(rt::isLoaded<Form1>(), !c.closes);
-    EXPECT_EQ(QFile::exists(path("out.txt")), c.answer == rt::vbYes && c.saveConfirmed);
+    const bool closing = a.action == Action::Exit || a.action == Action::CloseBox;
+    EXPECT_EQ(user.prompts(), QStringList{closing ? askBeforeExit : askBeforeNew});
+    EXPECT_EQ(QFile::exists(path("kept.txt")), a.answer == rt::vbYes && a.saveConfirmed);
+    const QString text = !a.goesAhead ? "keep me" : a.action == Action::Open ? "other" : "";
+    if (closing) {
+        EXPECT_EQ(rt::isLoaded<Form1>(), !a.goesAhead);
+    } else {
+        EXPECT_EQ(f.txtBox.Text(), text);
+        EXPECT_EQ(f.Caption(), text == "other" ? "other.txt - miPlumex" : "Untitled - miPlumex");
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, QuestionBeforeClosing,
-    ::testing::Values(Closing{"CloseBoxCancel", false, rt::vbCancel, false, false},
-                      Closing{"ExitCancel", true, rt::vbCancel, false, false},
-                      Closing{"CloseBoxNo", false, rt::vbNo, false, true},
-                      Closing{"ExitYesSaved", true, rt::vbYes, true, true},
-                      Closing{"CloseBoxYesSaveCancelled", false, rt::vbYes, false, false}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Answers, UnsavedText, ::testing::Values(
+    Answer{"NewCancel",                Action::New,      rt::vbCancel, true,  false},
+    Answer{"NewNo",                    Action::New,      rt::vbNo,     true,  true},
+    Answer{"NewYes",                   Action::New,      rt::vbYes,    true,  true},
+    Answer{"NewYesSaveCancelled",      Action::New,      rt::vbYes,    false, false},
+    Answer{"OpenCancel",               Action::Open,     rt::vbCancel, true,  false},
+    Answer{"OpenNo",                   Action::Open,     rt::vbNo,     true,  true},
+    Answer{"OpenYes",                  Action::Open,     rt::vbYes,    true,  true},
+    Answer{"OpenYesSaveCancelled",     Action::Open,     rt::vbYes,    false, false},
+    Answer{"ExitCancel",               Action::Exit,     rt::vbCancel, true,  false},
+    Answer{"ExitYes",                  Action::Exit,     rt::vbYes,    true,  true},
+    Answer{"CloseBoxCancel",           Action::CloseBox, rt::vbCancel, true,  false},
+    Answer{"CloseBoxNo",               Action::CloseBox, rt::vbNo,     true,  true},
+    Answer{"CloseBoxYesSaveCancelled", Action::CloseBox, rt::vbYes,    false, false}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-TEST_F(Documents, CancelledFileDialogsChangeNothing)
+TEST_F(Documents, CancelledFileDialogsAndAFileThatCannotBeReadChangeNothing)
 {
     writeBytes(path("a.txt"), "abc");
     open(path("a.txt"));
     type("!");
-    const QString caption = f.Caption();
-    user.cancelFileDialog();
-    choose(f.mnuFileSaveAs);
-    EXPECT_EQ(f.Caption(), caption);
-    EXPECT_EQ(f.fileName, path("a.txt"));
-    EXPECT_FALSE(f.saved);
-
-    user.answer({rt::vbNo});
-    user.cancelFileDialog();
+    choose(f.mnuFileSaveAs);  // the scripted user cancels both file dialogs
+    user.answer({rt::vbNo, rt::vbNo});
     choose(f.mnuFileOpen);
-    EXPECT_EQ(f.Caption(), caption);
+    open(path("missing.txt"));
+    ASSERT_EQ(user.prompts().size(), 3);
+    EXPECT_EQ(user.prompts()[2],
+              "No se ha podido abrir el fichero " + path("missing.txt") + "\r\n\r\nFile not found");
+    EXPECT_EQ(f.Caption(), "a.txt - miPlumex*");
+    EXPECT_EQ(f.fileName, path("a.txt"));
     EXPECT_EQ(f.txtBox.Text(), "!abc");
-    EXPECT_EQ(bytesOf(path("a.txt")), "abc");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"a.txt"});
+    EXPECT_EQ(bytesOf(path("a.txt")), "abc");
+}
+
+TEST_F(Documents, NewForgetsTheOpenedFileAndFileDialogsOfferTextFilesWithTheLastFlags)
+{
+    writeBytes(path("a.txt"), "abc\n");
+    choose(f.mnuEditSetFont);
+    open(path("a.txt"));
+    choose(f.mnuFileNew);
+    type("z");
+    choose(f.mnuEditSetBgndColor);
+    user.chooseFile(path("b"));
+    save();
+    ASSERT_EQ(user.fileDialogs.size(), 2u);
+    for (const auto& asked : user.fileDialogs)
+        EXPECT_EQ(asked.filter, "Texto (*.txt)|*.txt|All Files (*.*)|*.*");
+    EXPECT_FALSE(user.fileDialogs[0].save);
+    EXPECT_EQ(user.fileDialogs[0].filterIndex, 1);
+    EXPECT_EQ(user.fileDialogs[0].flags, 257);
+    EXPECT_TRUE(user.fileDialogs[1].save);
+    EXPECT_EQ(user.fileDialogs[1].defaultExt, "txt");
+    EXPECT_EQ(user.fileDialogs[1].flags, 1);
+    EXPECT_EQ(f.Caption(), "b.txt - miPlumex");
+    EXPECT_EQ(bytesOf(path("a.txt")), "abc\n");
+    EXPECT_EQ(bytesOf(path("b.txt")), "z\r\n");
+}
+
+TEST_F(Documents, SetFontAndSetBgndColorApplyTheChoiceAndACancelKeepsIt)
+{
+    user.chooseFont({"Serif (Times style)", 14, true, true, true, true, 0x0000FF});
+    choose(f.mnuEditSetFont);
+    f.txtBox.setFontSize(20);
+    choose(f.mnuEditSetFont);
+    user.chooseColor(0x80FF00);
+    choose(f.mnuEditSetBgndColor);
+    choose(f.mnuEditSetBgndColor);
+    ASSERT_EQ(user.fontDialogs.size(), 2u);
+    EXPECT_EQ(user.fontDialogs[0].initial.name, "Monospace");
+    EXPECT_EQ(user.colorDialogs.at(1).initial, 0x80FF00);
+    const rt::TextBox& box = f.txtBox;
+    EXPECT_EQ(box.FontName(), "Serif (Times style)");
+    EXPECT_EQ(box.FontSize(), 14);
+    EXPECT_TRUE(box.FontBold() && box.FontItalic() && box.FontStrikethru() && box.FontUnderline());
+    EXPECT_EQ(box.ForeColor(), 0x0000FF);
+    EXPECT_EQ(box.widget()->font().family(), rt::systemFamily("Serif (Times style)"));
+    EXPECT_TRUE(f.saved) << "neither is a change of the text";
+    settle();
+    const QImage shown = grabPixels(box);
+    EXPECT_GT(shareOf(shown, shown.rect(), rt::toQColor(0x80FF00)), 0.9);
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
-#include "find_fixture.h"
+#include "editor_fixture.h"
+
+#include <QTest>
 
 using namespace rt::testing;
 
@@ -12,44 +14,30 @@ QString replacedTimes(int count)
     return QStringLiteral("El texto ha sido reemplazado %1 veces").arg(count);
 }
 
-class ReplaceDialog : public SearchTest {
+class ReplaceDialog : public EditorTest {
 protected:
-    // Shows the dialog over `text` with the search and replacement texts typed.
+    // Shows the dialog over `text` with the search and replacement texts entered.
     frmReplace& replaceIn(const QString& text, const QString& sought, const QString& replacement)
     {
-        document(text);
-        main.saved = rt::True;
+        f.txtBox.setText(text);
+        f.saved = rt::True;
         frmReplace& replace = showReplace();
-        typeText(replace.txtFind, sought);
-        typeText(replace.txtReplace, replacement);
+        replace.txtFind.setText(sought);
+        replace.txtReplace.setText(replacement);
         return replace;
     }
 };
 
-TEST_F(ReplaceDialog, WindowMatchesItsLayout)
-{
-    frmReplace& replace = showReplace();
-    EXPECT_EQ(replace.Caption(), "Replace");
-    EXPECT_EQ(replace.ScaleWidth(), 5250);
-    EXPECT_EQ(replace.ScaleHeight(), 2040);
-    EXPECT_EQ(captionsThatDoNotFit(replace), QStringList());
-    EXPECT_EQ(layoutMismatches(replace), QStringList());
-    EXPECT_EQ(replace.window()->parentWidget(), main.window()) << "stays above the main window";
-}
-
-struct ReplaceAllCase {
-    const char* text;
-    const char* sought;
-    const char* replacement;
-    bool matchCase;
-    const char* expected;
-    int count;
-};
-
 TEST_F(ReplaceDialog, ReplaceAllResumesAfterEachReplacementAndCounts)
 {
+    struct Case {
+        QString text, sought, replacement;
+        bool matchCase;
+        QString expected;
+        int count;
+    };
     // clang-format off
-    const ReplaceAllCase cases[] = {
+    const Case cases[] = {
         {"aXbXc",   "X",   "-",  false, "a-b-c",     2},
         {"aaa",     "aa",  "b",  false, "ba",        1},
         {"banana",  "a",   "ba", false, "bbanbanba", 3},  // each a replaced once: no endless loop
@@ -58,73 +46,48 @@ TEST_F(ReplaceDialog, ReplaceAllResumesAfterEachReplacementAndCounts)
         {"abc ABC", "abc", "x",  true,  "x ABC",     1},
         {"abc",     "z",   "y",  false, "abc",       0},
         {"abc",     "",    "y",  false, "abc",       0},
+        {QString(40000, 'a'), "a", "b", false, QString(40000, 'b'), 40000},  // a 32-bit count
     };
     // clang-format on
-    for (const ReplaceAllCase& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.text << " / " << c.sought << " / " << c.replacement);
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.text.left(9) + " / " + c.sought + " / " + c.replacement).toStdString());
         frmReplace& replace = replaceIn(c.text, c.sought, c.replacement);
         if (c.matchCase != bool(replace.chkCase.Value())) click(replace.chkCase);
         user.shown.clear();
         click(replace.cmdReplaceAll);
-        EXPECT_EQ(document(), c.expected);
+        EXPECT_EQ(f.txtBox.Text(), c.expected);
         EXPECT_EQ(user.prompts(), QStringList{replacedTimes(c.count)});
-        EXPECT_EQ(main.saved, c.count ? rt::False : rt::True) << "the document counts as changed";
-        EXPECT_EQ(replace.startPos.toLong(), 1);
-        EXPECT_EQ(replace.foundPos.toLong(), 0);
-        replace.txtFind.setText("");
-        replace.txtReplace.setText("");
+        EXPECT_EQ(f.saved, c.count ? rt::False : rt::True) << "the document counts as changed";
     }
 }
 
-TEST_F(ReplaceDialog, ReplaceAllSelectsTheLastReplacementAndFindNextStartsAtTheTop)
+TEST_F(ReplaceDialog, ReplaceAllIsOneUndoStepThatSelectsTheLastReplacement)
 {
-    frmReplace& replace = replaceIn("aXbXc", "X", "--");
+    frmReplace& replace = replaceIn("aXbXc\nX", "X", "--");
     click(replace.cmdFind);
     click(replace.cmdReplaceAll);
-    EXPECT_EQ(document(), "a--b--c");
-    EXPECT_EQ(selection(), std::pair(4, 2));
-    EXPECT_EQ(main.Caption(), "Untitled - miPlumex");
+    EXPECT_EQ(f.txtBox.Text(), "a--b--c\n--");
+    EXPECT_EQ(selection(), std::pair(8, 2));
+    EXPECT_EQ(f.Caption(), "Untitled - miPlumex");
     replace.txtFind.setText("-");
-    click(replace.cmdFind);
+    click(replace.cmdFind);  // from the top again
     EXPECT_EQ(selection(), std::pair(1, 1));
-    EXPECT_TRUE(main.mnuSearchFindnext.Enabled());
+    QTest::keyClick(f.txtBox.widget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(f.txtBox.Text(), "aXbXc\nX");
 }
 
-TEST_F(ReplaceDialog, ReplaceAllIsOneUndoStep)
-{
-    frmReplace& replace = replaceIn("one X\ntwo X\nthree X", "X", "Y");
-    click(replace.cmdReplaceAll);
-    ASSERT_EQ(document(), "one Y\ntwo Y\nthree Y");
-    undo();
-    EXPECT_EQ(document(), "one X\ntwo X\nthree X");
-}
-
-TEST_F(ReplaceDialog, ReplaceAllCountsBeyondTheSixteenBitRange)
-{
-    frmReplace& replace = replaceIn(QString(40000, 'a'), "a", "b");
-    click(replace.cmdReplaceAll);
-    EXPECT_EQ(document(), QString(40000, 'b'));
-    EXPECT_EQ(user.prompts(), QStringList{replacedTimes(40000)});
-}
-
-TEST_F(ReplaceDialog, ReplaceReplacesTheMatchAndSelectsTheNext)
-{
-    frmReplace& replace = replaceIn("abcabcabc", "bc", "XY");
-    click(replace.cmdFind);
-    EXPECT_EQ(selection(), std::pair(1, 2));
-    click(replace.cmdReplace);
-    EXPECT_EQ(document(), "aXYabcabc");
-    EXPECT_EQ(selection(), std::pair(4, 2));
-    EXPECT_EQ(main.saved, rt::False);
-}
-
-TEST_F(ReplaceDialog, ReplaceWithNothingSelectedInsertsAtTheCaret)
+TEST_F(ReplaceDialog, ReplaceReplacesTheSelectionOrInsertsAtTheCaretThenSelectsTheNextMatch)
 {
     frmReplace& replace = replaceIn("abcabc", "c", "!");
-    main.txtBox.setSelStart(1);
+    f.txtBox.setSelStart(1);
     click(replace.cmdReplace);
-    EXPECT_EQ(document(), "a!bcabc");
+    EXPECT_EQ(f.txtBox.Text(), "a!bcabc");
     EXPECT_EQ(selection(), std::pair(3, 1));
+    EXPECT_EQ(f.saved, rt::False);
+    replace.txtReplace.setText("XY");
+    click(replace.cmdReplace);
+    EXPECT_EQ(f.txtBox.Text(), "a!bXYabc");
+    EXPECT_EQ(selection(), std::pair(7, 1));
 }
 
 TEST_F(ReplaceDialog, AnEmptyReplacementRemovesTheMatchAndGoesOnPastTheNextOne)
@@ -134,41 +97,33 @@ TEST_F(ReplaceDialog, AnEmptyReplacementRemovesTheMatchAndGoesOnPastTheNextOne)
     EXPECT_EQ(selection(), std::pair(1, 1));
     user.answer({rt::vbNo});
     click(replace.cmdReplace);
-    EXPECT_EQ(document(), "aXb");
+    EXPECT_EQ(f.txtBox.Text(), "aXb");
     EXPECT_EQ(user.prompts(), QStringList{restart});
     EXPECT_FALSE(replace.Visible());
     EXPECT_TRUE(rt::isLoaded<frmReplace>());
 }
 
-TEST_F(ReplaceDialog, FindNextKeepsItsOwnPositionApartFromTheFindDialogs)
+TEST_F(ReplaceDialog, KeepsItsOwnPositionWhenHiddenAndTheCloseBoxUnloadsIt)
 {
     frmReplace& replace = replaceIn("abab", "b", "c");
     click(replace.cmdFind);
     click(replace.cmdFind);
     EXPECT_EQ(selection(), std::pair(3, 1));
+    EXPECT_TRUE(f.mnuSearchFindnext.Enabled());
     rt::form<frmFind>().txtFind.setText("b");
-    menuFindNext();  // the menu runs the Find dialog's search, from the top
+    choose(f.mnuSearchFindnext);  // the menu runs the Find dialog's search, from the top
     EXPECT_EQ(selection(), std::pair(1, 1));
-    user.answer({rt::vbYes});
-    click(replace.cmdFind);
-    EXPECT_EQ(user.prompts(), QStringList{restart});
-    EXPECT_EQ(selection(), std::pair(1, 1));
-}
-
-TEST_F(ReplaceDialog, CancelHidesItAndTheCloseBoxUnloadsIt)
-{
-    frmReplace& replace = replaceIn("abcabc", "bc", "x");
-    click(replace.cmdFind);
     click(replace.cmdCancel);
     EXPECT_FALSE(replace.Visible());
-    showReplace();
-    click(replace.cmdFind);
-    EXPECT_EQ(selection(), std::pair(4, 2)) << "hidden, it kept its texts and position";
+    user.answer({rt::vbYes});
+    click(showReplace().cmdFind);
+    EXPECT_EQ(user.prompts(), QStringList{restart});
+    EXPECT_EQ(selection(), std::pair(1, 1));
 
     closeWindow(replace);
     settle();
     EXPECT_FALSE(rt::isLoaded<frmReplace>());
-    EXPECT_TRUE(main.mnuSearchFindnext.Enabled()) << "closing it leaves Find Next alone";
+    EXPECT_TRUE(f.mnuSearchFindnext.Enabled()) << "closing it leaves Find Next alone";
     EXPECT_EQ(showReplace().txtFind.Text(), "");
 }
 

@@ -1,15 +1,20 @@
 #pragma once
 
 #include "form1.h"
+#include "frmfind.h"
+#include "frmreplace.h"
 
 #include "form_test.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWidget>
+
+#include <utility>
 
 // The editor's main window shown, a folder for its files, and the user's
-// ways to the menus and the file dialogs.
+// ways to the menus, the file dialogs and the Find and Replace dialogs.
 class EditorTest : public rt::testing::FormTest {
 protected:
     EditorTest() : FormTest("editor3"), f(rt::form<Form1>()) { f.Show(); }
@@ -39,6 +44,19 @@ protected:
         rt::testing::choose(f.mnuFileSaveAs);
     }
     void save() { rt::testing::choose(f.mnuFileSave); }
+
+    // The selection of the main text box: start from 0 and length.
+    std::pair<int, int> selection() const { return {f.txtBox.SelStart(), f.txtBox.SelLength()}; }
+    frmFind& showFind()
+    {
+        rt::testing::choose(f.mnuSearchFind);
+        return rt::form<frmFind>();
+    }
+    frmReplace& showReplace()
+    {
+        rt::testing::choose(f.mnuSearchReplace);
+        return rt::form<frmReplace>();
+    }
 
     QTemporaryDir folder;
     Form1& f;
