@@ -117,10 +117,20 @@ void Form1::Form_QueryUnload(int& cancel, int /*unloadMode*/)
     if (!mayDiscardText("¿Desea actualizar el fichero antes de salir?")) cancel = 1;
 }
 
+// The dialog opens on the text box's own font and colours, so that a cancel,
+// whose values are copied back all the same, leaves the text as it was: the
+// one dialog also serves Set BgndColor, and its colour left over from there
+// would otherwise paint the text in the background's colour.
 void Form1::mnuEditSetFont_Click()
 {
     dlgPlumex.setFlags(rt::Long(257));
     dlgPlumex.setFontName(txtBox.FontName());
+    dlgPlumex.setFontSize(txtBox.FontSize());
+    dlgPlumex.setFontBold(txtBox.FontBold());
+    dlgPlumex.setFontItalic(txtBox.FontItalic());
+    dlgPlumex.setFontStrikethru(txtBox.FontStrikethru());
+    dlgPlumex.setFontUnderline(txtBox.FontUnderline());
+    dlgPlumex.setColor(txtBox.ForeColor());
     dlgPlumex.ShowFont();
     txtBox.setFontName(dlgPlumex.FontName());
     txtBox.setFontSize(dlgPlumex.FontSize());
@@ -134,6 +144,7 @@ void Form1::mnuEditSetFont_Click()
 void Form1::mnuEditSetBgndColor_Click()
 {
     dlgPlumex.setFlags(rt::Long(1));
+    dlgPlumex.setColor(txtBox.BackColor());
     dlgPlumex.ShowColor();
     txtBox.setBackColor(dlgPlumex.Color());
 }

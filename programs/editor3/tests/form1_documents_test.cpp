@@ -163,18 +163,20 @@ TEST_F(Documents, SetFontAndSetBgndColorApplyTheChoiceAndACancelKeepsIt)
     user.chooseFont({"Serif (Times style)", 14, true, true, true, true, 0x0000FF});
     choose(f.mnuEditSetFont);
     f.txtBox.setFontSize(20);
-    choose(f.mnuEditSetFont);
     user.chooseColor(0x80FF00);
     choose(f.mnuEditSetBgndColor);
-    choose(f.mnuEditSetBgndColor);
+    choose(f.mnuEditSetFont);       // cancelled: the text keeps its font and colour
+    choose(f.mnuEditSetBgndColor);  // cancelled: the background stays
     ASSERT_EQ(user.fontDialogs.size(), 2u);
     EXPECT_EQ(user.fontDialogs[0].initial.name, "Monospace");
+    EXPECT_EQ(user.fontDialogs[1].initial.size, 20) << "the dialog opens on the text's font";
+    EXPECT_EQ(user.fontDialogs[1].initial.color, 0x0000FF);
     EXPECT_EQ(user.colorDialogs.at(1).initial, 0x80FF00);
     const rt::TextBox& box = f.txtBox;
     EXPECT_EQ(box.FontName(), "Serif (Times style)");
-    EXPECT_EQ(box.FontSize(), 14);
+    EXPECT_EQ(box.FontSize(), 20);
     EXPECT_TRUE(box.FontBold() && box.FontItalic() && box.FontStrikethru() && box.FontUnderline());
-    EXPECT_EQ(box.ForeColor(), 0x0000FF);
+    EXPECT_EQ(box.ForeColor(), 0x0000FF) << "not the background colour left in the dialog";
     EXPECT_EQ(box.widget()->font().family(), rt::systemFamily("Serif (Times style)"));
     EXPECT_TRUE(f.saved) << "neither is a change of the text";
     settle();
