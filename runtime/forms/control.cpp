@@ -57,11 +57,6 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-QRectF Control::pixelRect() const
-{
-    return m_pixels;
-}
-
 void Control::placeFromPixels(QRectF pixels)
 {
     m_pixels = pixels;

@@ -99,7 +99,6 @@ protected:
 
 private:
     void placeFromPixels(QRectF pixels);
-    QRectF pixelRect() const;
 
     Form& m_form;
     ControlSpec m_spec;

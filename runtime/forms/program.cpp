@@ -43,11 +43,6 @@ void initialiseLook()
     QLocale::setDefault(QLocale::c());
 }
 
-bool insideHandler()
-{
-    return g_handlerDepth > 0;
-}
-
 int detail::swapHandlerDepth(int depth)
 {
     const int old = g_handlerDepth;

@@ -25,9 +25,6 @@ void initialiseLook();
 // Returns false when the handler ended in an error.
 bool runHandler(const std::function<void()>& handler);
 
-// True while a handler runs (on the current nesting level).
-bool insideHandler();
-
 // Runs `modal` (a message box or a dialog with its own event loop) so that the
 // events it lets through start their handlers inside boundaries of their own.
 template <typename F>
