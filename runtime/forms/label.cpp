@@ -46,9 +46,9 @@ Label::Label(Form& form, const ControlSpec& spec, Container* container)
         m_label->setFrameShape(QFrame::Box);
         m_label->setLineWidth(1);
     }
-    // Labels are transparent unless their background is opaque.
-    m_label->setAutoFillBackground(spec.props.opaque);
     setUp();
+    // Labels are transparent unless their background is opaque; a background
+    // colour alone does not paint it.
     if (!spec.props.opaque) m_label->setAutoFillBackground(false);
 }
 
