@@ -44,7 +44,7 @@ int main(int argc, char** argv)
 
     printFigures(measureBareTimer(20, seconds));
     {
-        auto& tank = rt::form<Form1>();
+        auto& tank = rt::form<tankfill_a::Form1>();
         tank.Show();
         printFigures(measureProgramTimer(QStringLiteral("tankfill_a Timer1 (handler running)"),
                                          tank.Timer1, seconds, [&] { tank.cmdStart_Click(); }));

@@ -1,25 +1,6 @@
 #include "form1.h"
 
-Form1::Form1()
-    : rt::Form(layout()),
-      pctBox(control<rt::PictureBox>("pctBox")),
-      lblFluido(control<rt::Label>("lblFluido")),
-      cmdStart(control<rt::CommandButton>("cmdStart")),
-      cmdExit(control<rt::CommandButton>("cmdExit")),
-      optLLenar(control<rt::OptionButton>("optLLenar")),
-      optVaciar(control<rt::OptionButton>("optVaciar")),
-      hsbCaudal(control<rt::ScrollBar>("hsbCaudal")),
-      lblCaudal(control<rt::Label>("lblCaudal")),
-      txtH(control<rt::TextBox>("txtH")),
-      Timer1(control<rt::Timer>("Timer1"))
-{
-    cmdStart.Click = [this] { cmdStart_Click(); };
-    cmdExit.Click = [this] { cmdExit_Click(); };
-    hsbCaudal.Change = [this] { hsbCaudal_Change(); };
-    optLLenar.Click = [this] { optLLenar_Click(); };
-    optVaciar.Click = [this] { optVaciar_Click(); };
-    Timer1.Tick = [this] { Timer1_Timer(); };
-}
+namespace tankfill_a {
 
 void Form1::Form_Load()
 {
@@ -77,3 +58,5 @@ void Form1::Timer1_Timer()
     lblFluido.setTop(nivel.toSingle());
     txtH.setText(rt::text(nivel));
 }
+
+}  // namespace tankfill_a

@@ -3,6 +3,8 @@
 using rt::Align;
 using rt::Kind;
 
+namespace tankfill_a {
+
 // The window's controls, in twips: name, kind, caption, left, top, width, height.
 // clang-format off
 const rt::FormSpec& Form1::layout()
@@ -24,3 +26,5 @@ const rt::FormSpec& Form1::layout()
     return spec;
 }
 // clang-format on
+
+}  // namespace tankfill_a

@@ -4,5 +4,5 @@
 
 int main(int argc, char** argv)
 {
-    return rt::run<Form1>(argc, argv, "tankfill_a");
+    return rt::run<tankfill_a::Form1>(argc, argv, "tankfill_a");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "binding.h"
 #include "control.h"
 #include "layout.h"
 
@@ -61,18 +62,43 @@ public:
     }
     // The elements of a control array, in index order.
     template <typename T>
-    std::vector<T*> controlArray(const QString& name) const
+    ControlArray<T> controlArray(const QString& name) const
     {
-        std::vector<T*> result;
+        std::vector<T*> elements;
         for (Control* c : m_controls)
-            if (c->name() == name)
-                if (auto* typed = dynamic_cast<T*>(c)) result.push_back(typed);
-        return result;
+            if (c->name() == name && c->index() >= 0)
+                if (auto* typed = dynamic_cast<T*>(c)) elements.push_back(typed);
+        if (elements.empty())
+            throw std::logic_error("no control array " + name.toStdString() +
+                                   " of the requested kind");
+        return ControlArray<T>(std::move(elements));
     }
     const std::vector<Control*>& controls() const { return m_controls; }
     Control* find(const QString& name, int index = -1) const;
 
 protected:
+    // A window class declares each control it uses once, as a member bound
+    // here, with the handlers of its events beside it:
+    //   rt::CommandButton& cmdStart = bind<rt::CommandButton>(
+    //       "cmdStart", rt::on(&rt::CommandButton::Click, &Form1::cmdStart_Click));
+    template <typename T, typename... Wires>
+    T& bind(const QString& name, const Wires&... wires)
+    {
+        T& c = control<T>(name);
+        (wires.attach(c, *this), ...);
+        return c;
+    }
+    // A control array, wired to shared handlers that receive the index:
+    //   rt::ControlArray<rt::TextBox> txtA = bindArray<rt::TextBox>(
+    //       "txtA", rt::on(&rt::TextBox::KeyPress, &frmDib::txtA_KeyPress));
+    template <typename T, typename... Wires>
+    ControlArray<T> bindArray(const QString& name, const Wires&... wires)
+    {
+        ControlArray<T> elements = controlArray<T>(name);
+        for (T* c : elements) (wires.attach(*c, *this), ...);
+        return elements;
+    }
+
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Resize() {}

@@ -32,31 +32,25 @@ public:
                  1455,
                  375,
                  {.font = rt::Font{.size = 9.75}, .align = Align::Center, .multiLine = true}},
+                // Out of index order: the array still iterates 0, 1, 2.
+                {"txtCell", Kind::TextBox, "", 2000, 1080, 735, 375, {.index = 2}},
                 {"txtCell", Kind::TextBox, "", 2000, 120, 735, 375, {.index = 0}},
                 {"txtCell", Kind::TextBox, "", 2000, 600, 735, 375, {.index = 1}},
-                {"txtCell", Kind::TextBox, "", 2000, 1080, 735, 375, {.index = 2}},
             }};
         return spec;
     }
 
-    EntryForm()
-        : rt::Form(layout()),
-          txtLine(control<rt::TextBox>("txtLine")),
-          txtMulti(control<rt::TextBox>("txtMulti"))
-    {
-        for (rt::TextBox* cell : controlArray<rt::TextBox>("txtCell"))
-            cell->KeyPress = [this, cell](rt::Integer& keyAscii) {
-                txtCell_KeyPress(cell->index(), keyAscii);
-            };
-    }
+    EntryForm() : rt::Form(layout()) {}
 
     void txtCell_KeyPress(rt::Integer index, rt::Integer& keyAscii)
     {
         log << QStringLiteral("cell %1 key %2").arg(index).arg(keyAscii);
     }
 
-    rt::TextBox& txtLine;
-    rt::TextBox& txtMulti;
+    rt::TextBox& txtLine = bind<rt::TextBox>("txtLine");
+    rt::TextBox& txtMulti = bind<rt::TextBox>("txtMulti");
+    rt::ControlArray<rt::TextBox> txtCell = bindArray<rt::TextBox>(
+        "txtCell", rt::on(&rt::TextBox::KeyPress, &EntryForm::txtCell_KeyPress));
     QStringList log;
 };
 
@@ -116,13 +110,22 @@ TEST_F(TextEntry, CentredTextIsShownCentredInSingleAndMultiLineBoxes)
 
 TEST_F(TextEntry, ArrayElementsShareAHandlerThatReceivesTheIndex)
 {
-    const auto cells = f.controlArray<rt::TextBox>("txtCell");
-    ASSERT_EQ(cells.size(), 3u);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(&f.control<rt::TextBox>("txtCell", i), cells[i]);
-    typeText(*cells[2], "a");
-    pressKey(*cells[0], Qt::Key_Return, "\r");
+    const rt::ControlArray<rt::TextBox>& cells = f.txtCell;
+    ASSERT_EQ(cells.Count(), 3);
+    EXPECT_EQ(cells.LBound(), 0);
+    EXPECT_EQ(cells.UBound(), 2);
+    int expected = 0;
+    for (rt::TextBox* cell : cells) EXPECT_EQ(cell, &f.control<rt::TextBox>("txtCell", expected++));
+    typeText(cells[2], "a");
+    pressKey(cells[0], Qt::Key_Return, "\r");
     EXPECT_EQ(f.log, QStringList({"cell 2 key 97", "cell 0 key 13"}));
     EXPECT_EQ(f.find("txtCell", 3), nullptr);
+    try {
+        cells[3];
+        ADD_FAILURE() << "a missing element must raise";
+    } catch (const rt::RuntimeError& e) {
+        EXPECT_EQ(e.number(), 340);
+    }
 }
 
 }  // namespace

@@ -22,6 +22,8 @@ QString errorDescription(int number)
         case ErrorCode::PermissionDenied: return QStringLiteral("Permission denied");
         case ErrorCode::PathFileAccessError: return QStringLiteral("Path/File access error");
         case ErrorCode::PathNotFound: return QStringLiteral("Path not found");
+        case ErrorCode::ControlArrayElementMissing:
+            return QStringLiteral("Control array element does not exist");
         case ErrorCode::InvalidPropertyValue: return QStringLiteral("Invalid property value");
     }
     // Numbers the runtime does not raise itself (a program's own errors).

@@ -24,6 +24,7 @@ enum class ErrorCode : int {
     PermissionDenied = 70,
     PathFileAccessError = 75,
     PathNotFound = 76,
+    ControlArrayElementMissing = 340,
     InvalidPropertyValue = 380,
 };
 

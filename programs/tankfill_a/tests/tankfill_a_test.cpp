@@ -3,6 +3,7 @@
 #include "form_test.h"
 
 using namespace rt::testing;
+using tankfill_a::Form1;
 
 namespace {
 
