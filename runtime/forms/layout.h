@@ -67,6 +67,7 @@ struct Props {
     bool opaque = false;      // labels: paint their background
     bool multiLine = false;   // text boxes
     bool scrollBars = false;  // multi-line text boxes: show scroll bars
+    bool locked = false;      // text boxes: shown and selectable, not editable
     int min = 0;              // scroll bars (min may lie above max)
     int max = 32767;
     int smallChange = 1;

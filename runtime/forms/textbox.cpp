@@ -42,7 +42,26 @@ TextBox::TextBox(Form& form, const ControlSpec& spec, Container* container)
         m_line->installEventFilter(this);
     }
     setUp();
+    setLocked(p.locked);
     m_fontName = p.font ? p.font->name : QStringLiteral("Sans Serif");
+}
+
+bool TextBox::Locked() const
+{
+    return m_multi ? m_multi->isReadOnly() : m_line->isReadOnly();
+}
+
+void TextBox::setLocked(bool locked)
+{
+    if (m_multi) {
+        m_multi->setReadOnly(locked);
+        // Read-only plain text edits stop taking the keyboard focus for selection.
+        if (locked)
+            m_multi->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                             Qt::TextSelectableByKeyboard);
+    } else {
+        m_line->setReadOnly(locked);
+    }
 }
 
 QWidget* TextBox::widget() const

@@ -33,6 +33,10 @@ public:
     // Replaces the whole text as one edit that the user can undo in one step;
     // Change runs once.
     void setTextAsOneEdit(const QString& text);
+    // A locked box shows and selects its text but the user cannot edit it;
+    // the program still sets Text.
+    bool Locked() const;
+    void setLocked(bool locked);
 
     // The font: a layout name ("Monospace") or a face of the system.
     QString FontName() const;

@@ -128,4 +128,19 @@ TEST_F(TextEntry, ArrayElementsShareAHandlerThatReceivesTheIndex)
     }
 }
 
+TEST_F(TextEntry, ALockedBoxTakesNoTypingButTheProgramStillSetsItsText)
+{
+    for (rt::TextBox* box : {&f.txtLine, &f.txtMulti}) {
+        box->setText("12");
+        box->setLocked(true);
+        typeText(*box, "3");
+        EXPECT_EQ(box->Text(), "12");
+        box->setText("45");
+        EXPECT_EQ(box->Text(), "45");
+        box->setLocked(false);
+        typeText(*box, "6");
+        EXPECT_TRUE(box->Text().contains('6'));
+    }
+}
+
 }  // namespace
