@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
@@ -63,13 +65,38 @@ private:
     QPointer<QWindow> m_watched;
 };
 
+// The client area: it holds the controls and shows the form's picture, if
+// any, at its natural size from the top left corner, cut off where the area
+// ends and never stretched.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget* parent, const QString& picture) : QWidget(parent)
+    {
+        if (picture.isEmpty()) return;
+        if (!m_picture.load(picture))
+            throw std::logic_error("missing form picture " + picture.toStdString());
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QWidget::paintEvent(event);
+        if (m_picture.isNull()) return;
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_picture);
+    }
+
+private:
+    QPixmap m_picture;
+};
+
 Form::Form(const FormSpec& spec) : m_spec(spec)
 {
     m_window = new FormWindow(*this);
     m_window->setObjectName(spec.name);
     m_window->setWindowTitle(spec.caption);
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-    auto* client = new QWidget(m_window);
+    auto* client = new ClientArea(m_window, spec.picture);
     client->setObjectName(spec.name + QStringLiteral("_client"));
     m_window->setCentralWidget(client);
     const QSize size(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
