@@ -133,6 +133,20 @@ TEST_F(Lists, EveryClickOnAnItemRunsClickAndArrowKeysMoveTheSelection)
     EXPECT_EQ(selectedRows(f.lstOne), QList<int>{0});
 }
 
+TEST_F(Lists, ADoubleClickRunsClickForItsFirstPressAndDblClickForItsSecond)
+{
+    fill(f.lstOne, {"a", "b"});
+    f.lstOne.DblClick = [this] { f.log << "double"; };
+    QListWidget* list = f.lstOne.listWidget();
+    const QPoint at = list->visualItemRect(list->item(1)).center();
+    // What the toolkit delivers: press, release, the second press as a
+    // double click, release.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(f.log, (QStringList{"one 1", "double"}));
+}
+
 TEST_F(Lists, AClickHandlerMayRemoveTheClickedItem)
 {
     fill(f.lstOne, {"a", "b", "c"});
