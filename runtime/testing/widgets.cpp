@@ -73,6 +73,12 @@ void pressKey(const Control& control, int qtKey, const QString& text)
     QApplication::sendEvent(w, &release);
 }
 
+void typeAndEnter(const Control& control, const QString& text)
+{
+    typeText(control, text);
+    pressKey(control, Qt::Key_Return, QStringLiteral("\r"));
+}
+
 void step(ScrollBar& bar, BarPart part)
 {
     static const QAbstractSlider::SliderAction actions[] = {

@@ -17,11 +17,7 @@ protected:
         settle();
     }
 
-    void enter(const QString& text)
-    {
-        typeText(f.txtEntry, text);
-        pressKey(f.txtEntry, Qt::Key_Return, "\r");
-    }
+    void enter(const QString& text) { typeAndEnter(f.txtEntry, text); }
     void enterAll(const QStringList& texts)
     {
         for (const QString& t : texts) enter(t);

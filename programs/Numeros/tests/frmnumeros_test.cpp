@@ -19,12 +19,7 @@ protected:
         settle();
     }
 
-    // Types a text into the input box and presses Enter.
-    void enter(const QString& text)
-    {
-        typeText(f.txtInput, text);
-        pressKey(f.txtInput, Qt::Key_Return, "\r");
-    }
+    void enter(const QString& text) { typeAndEnter(f.txtInput, text); }
     void enterAll(const QStringList& texts)
     {
         for (const QString& t : texts) enter(t);

@@ -21,11 +21,7 @@ protected:
         settle();
     }
 
-    void enter(const QString& text)
-    {
-        typeText(f.txtBox, text);
-        pressKey(f.txtBox, Qt::Key_Return, "\r");
-    }
+    void enter(const QString& text) { typeAndEnter(f.txtBox, text); }
     void select(const QList<int>& rows)
     {
         for (int row : rows) f.lstBox.setSelected(row, true);
