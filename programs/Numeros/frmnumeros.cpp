@@ -61,22 +61,23 @@ void frmNumeros::readList(Numbers& a)
     }
 }
 
-void frmNumeros::cmdMax_Click()
+void frmNumeros::showExtreme(rt::TextBox& box, Extreme extreme)
 {
     Numbers a(1, 30);
     readList(a);
-    txtMax.setText(rt::text(MaxNum(a, lstNum.ListCount())));
+    box.setText(rt::text(extreme(a, lstNum.ListCount())));
     lstNum.setListIndex(-1);
     txtInput.SetFocus();
 }
 
+void frmNumeros::cmdMax_Click()
+{
+    showExtreme(txtMax, MaxNum);
+}
+
 void frmNumeros::cmdMin_Click()
 {
-    Numbers a(1, 30);
-    readList(a);
-    txtMin.setText(rt::text(MinNum(a, lstNum.ListCount())));
-    lstNum.setListIndex(-1);
-    txtInput.SetFocus();
+    showExtreme(txtMin, MinNum);
 }
 
 void frmNumeros::cmdSort_Click()

@@ -55,6 +55,9 @@ private:
     void emptyResults();
     // Copies the list into a(1..ListCount), selecting each item as it is read.
     void readList(Numbers& a);
+    // Max and Min: the list's largest or smallest whole number into `box`.
+    using Extreme = rt::Integer (*)(const Numbers&, const rt::Integer&);
+    void showExtreme(rt::TextBox& box, Extreme extreme);
 };
 
 }  // namespace Numeros
