@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace rt {
 
@@ -158,6 +159,12 @@ QAccessibleInterface* describeControl(const QString&, QObject* object)
 
 }  // namespace
 
+QString spokenCaption(const QString& caption)
+{
+    static const QRegularExpression accessMark(QStringLiteral("&(.)"));
+    return QString(caption).replace(accessMark, QStringLiteral("\\1"));
+}
+
 void installAccessibleControls()
 {
     static const bool installed = [] {
@@ -170,11 +177,10 @@ void installAccessibleControls()
 void markAccessibleWidget(QWidget* widget, Control* control)
 {
     widget->setProperty(controlProperty, QVariant::fromValue(static_cast<QObject*>(control)));
-    // With an assistive technology listening, the toolkit may have described
-    // the widget while it was being built; describe it again as the control.
-    if (QAccessible::isActive())
-        if (QAccessibleInterface* early = QAccessible::queryAccessibleInterface(widget))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));
+    // The toolkit may have described the widget while it was being built;
+    // describe it again, now as the control.
+    if (QAccessibleInterface* early = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));
 }
 
 }  // namespace rt

@@ -6,7 +6,6 @@
 #include "program.h"
 
 #include <QEvent>
-#include <QRegularExpression>
 #include <QWidget>
 
 namespace rt {
@@ -57,7 +56,7 @@ void Control::updateAccessibleName()
     QString name = caption();
     if (name.isEmpty() && m_labelledBy) name = m_labelledBy->caption();
     if (name.isEmpty()) name = w->objectName();
-    w->setAccessibleName(QString(name).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+    w->setAccessibleName(spokenCaption(name));
 }
 
 void Control::setLabelledBy(Control* label)
