@@ -6,7 +6,9 @@ namespace rt {
 
 namespace {
 
-constexpr int farthestGap = 1440;  // twips: one inch
+// Twips (20 pixels): a caption set apart further describes something else, as
+// a caption to the right of one box that is also left of the next one.
+constexpr int farthestGap = 300;
 
 bool labelled(Kind kind)
 {

@@ -10,7 +10,7 @@ namespace rt {
 // assistive technologies, or -1. Only text boxes and scroll bars are named
 // so: by a label that is their nearest neighbour in the same container,
 // immediately to the left (overlapping rows) or else immediately above
-// (overlapping columns), no more than an inch away.
+// (overlapping columns), no more than 20 pixels away.
 int labelFor(const std::vector<ControlSpec>& controls, size_t which);
 
 }  // namespace rt

@@ -192,7 +192,7 @@ TEST(Labelling, ALabelNamesItsNearestNeighbourOnTheRightOrBelow)
          {spec("lbl", Kind::Label, 1400, -400), spec("hsb", Kind::HScrollBar, 700, 0),
           spec("txt", Kind::TextBox, 1400, 0)},
          0},
-        {"too far", {spec("lbl", Kind::Label, 0, 0), spec("txt", Kind::TextBox, 2100, 0)}, -1},
+        {"too far", {spec("lbl", Kind::Label, 0, 0), spec("txt", Kind::TextBox, 1000, 0)}, -1},
         {"to the right", {spec("lbl", Kind::Label, 700, 0), spec("txt", Kind::TextBox, 0, 0)}, -1},
         {"another container",
          {spec("fra", Kind::Frame, 5000, 0), spec("lbl", Kind::Label, 0, 0, "fra"),
