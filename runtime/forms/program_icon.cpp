@@ -29,15 +29,15 @@ QPixmap drawIcon(int size)
     painter.drawRect(QRectF(16, 34, 32, 20));
     // Inlet pipe from the top left with a falling stream.
     painter.setBrush(steel);
-    painter.drawRect(QRectF(6, 10, 22, 6));
+    painter.drawRect(QRectF(4, 8, 28, 6));
     painter.setBrush(water);
-    painter.drawRect(QRectF(22, 16, 4, 18));
+    painter.drawRect(QRectF(26, 14, 4, 20));
     // The tank's walls, open at the top.
     QPainterPath walls;
-    walls.moveTo(16, 18);
+    walls.moveTo(16, 24);
     walls.lineTo(16, 54);
     walls.lineTo(48, 54);
-    walls.lineTo(48, 18);
+    walls.lineTo(48, 24);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(steel, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawPath(walls);
