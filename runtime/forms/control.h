@@ -82,6 +82,10 @@ public:
     bool Enabled() const;
     void setEnabled(bool enabled);
     void SetFocus();
+    // The mouse pointer over the control: 0 the default of its kind, 1 arrow,
+    // 2 cross, 3 I-beam, ... 15 size all; read back as set.
+    int MousePointer() const { return m_mousePointer; }
+    void setMousePointer(int pointer);
 
     // Control events every kind may raise.
     std::function<void()> GotFocus;
@@ -104,6 +108,7 @@ private:
     ControlSpec m_spec;
     Container* m_container;
     QRectF m_pixels;  // the exact pixel rectangle, kept to avoid rounding drift
+    int m_mousePointer = 0;
 };
 
 }  // namespace rt
