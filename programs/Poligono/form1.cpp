@@ -30,13 +30,13 @@ void Form1::pctBox_MouseDown(int, int, rt::Single x, rt::Single y)
         return;
     }
     // The arrays hold 20 vertices: a further click adds nothing.
-    if (numVertices == VertexArray::UBound()) return;
+    if (numVertices == maxVertices) return;
     dibujando = true;
     ultimoX = x;
     ultimoY = y;
     numVertices = numVertices + 1;
-    verticeX(numVertices) = x;
-    verticeY(numVertices) = y;
+    verticeX[numVertices] = x;
+    verticeY[numVertices] = y;
 }
 
 void Form1::pctBox_MouseMove(int, int, rt::Single x, rt::Single y)
@@ -45,7 +45,7 @@ void Form1::pctBox_MouseMove(int, int, rt::Single x, rt::Single y)
     if (!dibujando || cerrado) return;
     pctBox.Cls();
     for (int i = 1; i <= numVertices - 1; ++i)
-        pctBox.Line(verticeX(i), verticeY(i), verticeX(i + 1), verticeY(i + 1));
+        pctBox.Line(verticeX[i], verticeY[i], verticeX[i + 1], verticeY[i + 1]);
     pctBox.Line(ultimoX, ultimoY, x, y);
 }
 
@@ -53,7 +53,7 @@ void Form1::pctBox_DblClick()
 {
     dibujando = false;
     cerrado = true;
-    pctBox.Line(verticeX(numVertices), verticeY(numVertices), verticeX(1), verticeY(1));
+    pctBox.Line(verticeX[numVertices], verticeY[numVertices], verticeX[1], verticeY[1]);
     modoPunto = true;
     rt::MsgBox("Clique sobre la caja de dibujo para definir puntos");
 }

@@ -23,7 +23,8 @@ public:
     rt::CommandButton& cmdExit = bind<rt::CommandButton>(
         "cmdExit", rt::on(&rt::CommandButton::Click, &Form1::cmdExit_Click));
 
-    VertexArray verticeX, verticeY;  // vertices 1 to numVertices; index 0 unused
+    VertexArray verticeX{0, maxVertices},
+        verticeY{0, maxVertices};  // vertices 1 to numVertices; index 0 unused
     rt::Integer numVertices;
     rt::Integer ultimoX, ultimoY;  // the last vertex: where the rubber band starts
     bool dibujando = false;        // a polygon is being entered

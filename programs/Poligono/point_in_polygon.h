@@ -1,12 +1,13 @@
 #pragma once
 
-#include "values/bounded_array.h"
+#include "values/array.h"
 #include "values/numbers.h"
 
 namespace Poligono {
 
-// Vertex coordinates in whole units; vertices occupy indexes 1 to 20.
-using VertexArray = rt::BoundedArray<rt::Integer, 0, 20>;
+// Vertex coordinates in whole units, indexes 0 to 20; vertices occupy 1 to 20.
+using VertexArray = rt::Array<rt::Integer>;
+inline constexpr int maxVertices = 20;
 
 // Whether (px, py) lies inside the polygon of vertices 1 to n, by counting the
 // edges that a ray going up from the point meets at or above it. An edge

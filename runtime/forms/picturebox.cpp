@@ -293,11 +293,7 @@ void PictureBox::PSet(double x, double y, std::optional<int32_t> colour)
     if (m_drawWidth == 1) {
         rasterFill(m_image, p, p, c.rgb());
     } else {
-        QPainter painter(&m_image);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(c);
-        const double r = m_drawWidth / 2.0;
-        painter.drawEllipse(QPointF(std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5), r, r);
+        rasterDot(m_image, p, m_drawWidth, c.rgb());
     }
     m_currentX = x;
     m_currentY = y;

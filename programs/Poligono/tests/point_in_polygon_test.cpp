@@ -11,14 +11,14 @@ using Poligono::VertexArray;
 namespace {
 
 struct Polygon {
-    VertexArray xs, ys;
+    VertexArray xs{0, Poligono::maxVertices}, ys{0, Poligono::maxVertices};
     int n = 0;
     Polygon(std::initializer_list<std::pair<int, int>> vertices)
     {
         for (auto [x, y] : vertices) {
             ++n;
-            xs(n) = x;
-            ys(n) = y;
+            xs[n] = x;
+            ys[n] = y;
         }
     }
     bool contains(int px, int py) const { return pointInPolygon(px, py, xs, ys, n); }

@@ -80,8 +80,8 @@ TEST_F(PoligonoWindow, SquareClosedByADoubleClickAnswersForEveryTie)
     ASSERT_EQ(f.numVertices, 4) << "the double click adds exactly one vertex";
     const int xs[] = {0, 20, 20, 0}, ys[] = {0, 0, 20, 20};
     for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(f.verticeX(i), xs[i - 1]) << i;
-        EXPECT_EQ(f.verticeY(i), ys[i - 1]) << i;
+        EXPECT_EQ(f.verticeX[i], xs[i - 1]) << i;
+        EXPECT_EQ(f.verticeY[i], ys[i - 1]) << i;
     }
     EXPECT_EQ(user.prompts(), QStringList({greeting, closed}));
     EXPECT_TRUE(f.cerrado && f.modoPunto && !f.dibujando);
@@ -152,8 +152,8 @@ TEST_F(PoligonoWindow, ResetEmptiesTheBoxAndTheNextClickStartsANewPolygon)
     mouseClick(f.pctBox, -40, 30);
     EXPECT_EQ(int(user.shown.size()), shown) << "a vertex again, not a test point";
     EXPECT_EQ(f.numVertices, 1);
-    EXPECT_EQ(f.verticeX(1), -40);
-    EXPECT_EQ(f.verticeY(1), 30);
+    EXPECT_EQ(f.verticeX[1], -40);
+    EXPECT_EQ(f.verticeY[1], 30);
 }
 
 TEST_F(PoligonoWindow, TwentyFirstClickAddsNothingAndADoubleClickStillCloses)
@@ -162,7 +162,7 @@ TEST_F(PoligonoWindow, TwentyFirstClickAddsNothingAndADoubleClickStillCloses)
     ASSERT_EQ(f.numVertices, 20);
     mouseClick(f.pctBox, 90, 40);
     EXPECT_EQ(f.numVertices, 20);
-    EXPECT_EQ(f.verticeX(20), 76);
+    EXPECT_EQ(f.verticeX[20], 76);
     EXPECT_EQ(f.ultimoX, 76) << "the band still starts at the last vertex";
     mouseDoubleClick(f.pctBox, 90, 40);
     EXPECT_EQ(f.numVertices, 20);
@@ -174,10 +174,10 @@ TEST_F(PoligonoWindow, MouseCoordinatesRoundHalvesToEven)
 {
     mouseClick(f.pctBox, 2.5, -3.5);
     mouseClick(f.pctBox, 3.5, 0.5);
-    EXPECT_EQ(f.verticeX(1), 2);
-    EXPECT_EQ(f.verticeY(1), -4);
-    EXPECT_EQ(f.verticeX(2), 4);
-    EXPECT_EQ(f.verticeY(2), 0);
+    EXPECT_EQ(f.verticeX[1], 2);
+    EXPECT_EQ(f.verticeY[1], -4);
+    EXPECT_EQ(f.verticeX[2], 4);
+    EXPECT_EQ(f.verticeY[2], 0);
 }
 
 TEST_F(PoligonoWindow, SalirEndsTheProgram)
