@@ -79,14 +79,6 @@ TEST(PointInPolygon, SlopedEdgeHeightUsesAFractionalQuotient)
                           });
 }
 
-TEST(PointInPolygon, DegeneratePolygonsHaveNoInside)
-{
-    const Polygon single{{5, 5}};
-    expectCases(single, {{5, 5, false, "the vertex itself"}, {5, 0, false, "below it"}});
-    const Polygon segment{{-10, 0}, {10, 0}};
-    expectCases(segment, {{0, -1, false, "the edge is met twice"}, {0, 0, false, "on it"}});
-}
-
 TEST(PointInPolygon, ExtremeCoordinatesOfTheBoxStayInRange)
 {
     const Polygon wide{{-100, -50}, {100, -50}, {100, 50}, {-100, 50}};

@@ -180,10 +180,4 @@ TEST_F(PoligonoWindow, MouseCoordinatesRoundHalvesToEven)
     EXPECT_EQ(f.verticeY[2], 0);
 }
 
-TEST_F(PoligonoWindow, SalirEndsTheProgram)
-{
-    click(f.cmdExit);
-    EXPECT_EQ(user.ends, 1);
-}
-
 }  // namespace
