@@ -22,6 +22,13 @@
 
 namespace rt {
 
+namespace {
+// The form that last became the active window of the program. Message boxes
+// and other programs' windows do not count, so coming back from them to the
+// same form is no activation.
+const Form* activeForm = nullptr;
+}  // namespace
+
 // The top-level window of a form: its central widget is the client area.
 class FormWindow : public QMainWindow {
 public:
@@ -119,6 +126,7 @@ Form::Form(const FormSpec& spec) : m_spec(spec)
 
 Form::~Form()
 {
+    if (activeForm == this) activeForm = nullptr;
     releaseOwnedWindows();
     for (Control* c : m_controls) delete c;
     m_controls.clear();
@@ -312,6 +320,8 @@ void Form::exposed()
 
 void Form::activated()
 {
+    if (activeForm == this) return;
+    activeForm = this;
     if (m_loaded) runHandler([this] { Form_Activate(); });
 }
 
