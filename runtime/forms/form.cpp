@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "forms.h"
+#include "look.h"
 #include "program.h"
 
 #include <QCloseEvent>
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPalette>
 #include <QPointer>
 #include <QScreen>
 
@@ -61,6 +63,8 @@ Form::Form(const FormSpec& spec) : m_spec(spec)
         client->setFixedSize(size);
         m_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
+    if (spec.backColor) setBackColor(*spec.backColor);
+    if (spec.foreColor) m_foreColor = *spec.foreColor;
     buildControls();
 }
 
@@ -253,6 +257,22 @@ Single Form::ScaleHeight() const
 bool Form::Visible() const
 {
     return m_window->isVisible();
+}
+
+Long Form::BackColor() const
+{
+    return fromQColor(childArea()->palette().color(QPalette::Window));
+}
+
+// Only the window role changes, so buttons, text boxes and scroll bars keep
+// the desktop's colours; transparent controls show the form's colour.
+void Form::setBackColor(Long colour)
+{
+    QWidget* client = childArea();
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
 }
 
 }  // namespace rt

@@ -8,6 +8,9 @@ Frame::Frame(Form& form, const ControlSpec& spec, Container* container)
     : Control(form, spec, container), m_box(new QGroupBox(spec.caption, container->childArea()))
 {
     setUp();
+    // A frame lies behind the controls around it, so that controls placed over
+    // it on the window (not inside it) stay visible and clickable.
+    m_box->lower();
 }
 
 QWidget* Frame::widget() const

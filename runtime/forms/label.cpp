@@ -69,6 +69,15 @@ void Label::setCaption(const QString& caption)
     fire(Change);
 }
 
+Long Label::BackColor() const
+{
+    return fromQColor(m_label->palette().color(QPalette::Window));
+}
+Long Label::ForeColor() const
+{
+    return fromQColor(m_label->palette().color(QPalette::WindowText));
+}
+
 void Label::setBackColor(int32_t colour)
 {
     rt::setBackColor(m_label, colour);

@@ -17,7 +17,10 @@ public:
 
     QString Caption() const;
     void setCaption(const QString& caption);
+    // Background and text colours, 0x00BBGGRR.
+    Long BackColor() const;
     void setBackColor(int32_t colour);
+    Long ForeColor() const;
     void setForeColor(int32_t colour);
 
     std::function<void()> Change;

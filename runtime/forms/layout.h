@@ -99,6 +99,9 @@ struct FormSpec {
     int clientHeight = 0;  // twips
     std::vector<ControlSpec> controls;
     bool resizable = false;
+    // The form's own colours, 0x00BBGGRR; unset: the desktop's.
+    std::optional<int32_t> backColor = {};  // the client area behind the controls
+    std::optional<int32_t> foreColor = {};  // text and drawing on the form itself
 };
 
 }  // namespace rt
