@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "accessibility.h"
 #include "controls.h"
 #include "forms.h"
 #include "look.h"
@@ -135,6 +136,7 @@ void Form::buildControls()
     for (const Control* c : sorted)
         if (c->widget() && c->widget()->focusPolicy() != Qt::NoFocus) order.push_back(c->widget());
     for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    nameAfterNeighbouringLabels(*this);
 }
 
 Control* Form::createControl(const ControlSpec& spec, Container* container)

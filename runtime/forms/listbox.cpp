@@ -1,5 +1,6 @@
 #include "listbox.h"
 
+#include "accessibility.h"
 #include "form.h"
 #include "label.h"
 
@@ -200,23 +201,7 @@ bool ListBox::eventFilter(QObject* watched, QEvent* event)
 // above it or just left of it, as a sighted user reads the window.
 void ListBox::nameAfterNeighbouringLabel()
 {
-    const QRectF list = rectTwips();
-    constexpr double reach = 480;  // twips between label and list
-    for (const Control* c : form().controls()) {
-        const auto* label = dynamic_cast<const Label*>(c);
-        if (!label || label->Caption().isEmpty() || label->widget()->parent() != m_list->parent())
-            continue;
-        const QRectF r = label->rectTwips();
-        const bool above = std::abs(r.bottom() - list.top()) <= reach && r.right() > list.left() &&
-                           r.left() < list.right();
-        const bool leftOf = list.left() - r.right() >= -twipsPerPixel &&
-                            list.left() - r.right() <= reach && r.bottom() > list.top() &&
-                            r.top() < list.bottom();
-        if (above || leftOf) {
-            m_list->setAccessibleName(label->Caption());
-            return;
-        }
-    }
+    if (const Label* label = neighbouringLabel(*this)) m_list->setAccessibleName(label->Caption());
 }
 
 }  // namespace rt

@@ -1,5 +1,7 @@
 #include "scrollbar.h"
 
+#include "accessibility.h"
+
 #include <QScrollBar>
 
 #include <cstdlib>
@@ -15,6 +17,7 @@ ScrollBar::ScrollBar(Form& form, const ControlSpec& spec, Container* container)
       m_small(spec.props.smallChange),
       m_large(spec.props.largeChange)
 {
+    exposeProgramValue(m_bar, *this);  // before anything asks for its accessible interface
     // Change runs when a dragged thumb is released, not while it moves.
     m_bar->setTracking(false);
     m_bar->setFocusPolicy(Qt::StrongFocus);

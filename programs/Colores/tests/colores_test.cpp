@@ -2,7 +2,9 @@
 
 #include "form_test.h"
 
+#include <QAccessible>
 #include <QScrollBar>
+#include <QWidget>
 
 using namespace rt::testing;
 using Colores::frmColores;
@@ -52,6 +54,15 @@ TEST_F(ColoresTest, OptionsOverTheFrameStayOnTopAndTheWindowIsWhite)
     const QImage window = client->grab().toImage();
     EXPECT_EQ(window.pixelColor(2, 2), QColor(Qt::white));
     EXPECT_EQ(f.BackColor(), 0xFFFFFF);
+}
+
+TEST_F(ColoresTest, EachBarIsNamedByItsLabel)
+{
+    const char* names[] = {"Rojo", "Verde", "Azul"};
+    for (int i = 0; i <= 2; ++i)
+        EXPECT_EQ(
+            QAccessible::queryAccessibleInterface(f.hsbColor[i].widget())->text(QAccessible::Name),
+            QString(names[i]));
 }
 
 TEST_F(ColoresTest, StartsAsWhiteTextOnBlackWithTheBarsAtZero)

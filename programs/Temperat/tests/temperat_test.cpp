@@ -3,6 +3,10 @@
 
 #include "form_test.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QWidget>
+
 using namespace rt::testing;
 using Temperat::fahrenheit;
 using Temperat::frmTemp;
@@ -93,6 +97,24 @@ TEST_F(TemperatTest, TypingIntoTheBoxesMovesNothingAndIsOverwritten)
     step(f.vsbTemp, BarPart::LineDown);
     EXPECT_EQ(f.txtCent.Text(), "-1");
     EXPECT_EQ(f.txtFahr.Text(), "30.2");
+}
+
+TEST_F(TemperatTest, ScreenReadersReadAndSetTheBarInDegreesCelsius)
+{
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(f.vsbTemp.widget());
+    ASSERT_TRUE(bar && bar->valueInterface());
+    EXPECT_EQ(bar->text(QAccessible::Name), "Grados Centígrados");
+    EXPECT_EQ(bar->valueInterface()->minimumValue().toInt(), -100);
+    EXPECT_EQ(bar->valueInterface()->maximumValue().toInt(), 100);
+    dragThumbTo(f.vsbTemp, 37);
+    EXPECT_EQ(bar->valueInterface()->currentValue().toInt(), 37);
+    EXPECT_EQ(bar->text(QAccessible::Value), "37");
+    bar->valueInterface()->setCurrentValue(-18);
+    EXPECT_EQ(f.txtFahr.Text(), "-0.4");
+
+    QAccessibleInterface* fahr = QAccessible::queryAccessibleInterface(f.txtFahr.widget());
+    EXPECT_EQ(fahr->text(QAccessible::Name), "Grados Fahrenheit");
+    EXPECT_EQ(fahr->text(QAccessible::Value), "-0.4");
 }
 
 TEST_F(TemperatTest, SalirBeepsThenEndsAndTheMenuJustEnds)
