@@ -87,11 +87,4 @@ TEST_F(Colorpick, TypingIntoTheBoxIsNotPossible)
     EXPECT_TRUE(f.txtCaja.Locked());
 }
 
-TEST_F(Colorpick, ClosingTheWindowUnloadsIt)
-{
-    closeWindow(f);
-    EXPECT_FALSE(f.Visible());
-    EXPECT_TRUE(user.shown.empty());
-}
-
 }  // namespace
