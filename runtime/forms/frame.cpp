@@ -38,9 +38,9 @@ protected:
 }  // namespace
 
 Frame::Frame(Form& form, const ControlSpec& spec, Container* container)
-    : Control(form, spec, container), m_box(new FrameBox(spec.caption, container->childArea()))
+    : CaptionedControl(form, spec, container),
+      m_box(new FrameBox(spec.caption, container->childArea()))
 {
-    setUp();
     // A frame lies behind the controls around it, so that controls placed over
     // it on the window (not inside it) stay visible and clickable.
     m_box->lower();
@@ -54,15 +54,13 @@ QWidget* Frame::childArea() const
 {
     return m_box;
 }
-QString Frame::Caption() const
+QString Frame::caption() const
 {
     return m_box->title();
 }
-
-void Frame::setCaption(const QString& caption)
+void Frame::showCaption(const QString& caption)
 {
     m_box->setTitle(caption);
-    updateAccessibleName();
 }
 
 }  // namespace rt

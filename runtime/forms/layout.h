@@ -100,6 +100,10 @@ struct FormSpec {
     int clientHeight = 0;  // twips
     std::vector<ControlSpec> controls;
     bool resizable = false;
+    // A background picture built into the program (a Qt resource path such as
+    // ":/lineup/quendal.jpg"), drawn at its natural size from the client
+    // area's top left corner; empty: none.
+    QString picture = {};
     // The form's own colours, 0x00BBGGRR; unset: the desktop's.
     std::optional<int32_t> backColor = {};  // the client area behind the controls
     std::optional<int32_t> foreColor = {};  // text and drawing on the form itself

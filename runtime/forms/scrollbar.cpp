@@ -1,7 +1,6 @@
 #include "scrollbar.h"
 
-#include "accessibility.h"
-
+#include <QKeyEvent>
 #include <QScrollBar>
 
 #include <cstdlib>
@@ -17,7 +16,6 @@ ScrollBar::ScrollBar(Form& form, const ControlSpec& spec, Container* container)
       m_small(spec.props.smallChange),
       m_large(spec.props.largeChange)
 {
-    exposeProgramValue(m_bar, *this);  // before anything asks for its accessible interface
     // Change runs when a dragged thumb is released, not while it moves.
     m_bar->setTracking(false);
     m_bar->setFocusPolicy(Qt::StrongFocus);
@@ -27,7 +25,6 @@ ScrollBar::ScrollBar(Form& form, const ControlSpec& spec, Container* container)
         if (!m_settingValue) fire(Change);
     });
     connect(m_bar, &QScrollBar::sliderMoved, this, [this] { fire(Scroll); });
-    setUp();
 }
 
 QWidget* ScrollBar::widget() const
@@ -83,6 +80,37 @@ void ScrollBar::setMax(Integer max)
     m_max = max;
     applyRange();
     m_bar->setValue(toPosition(value));
+}
+
+}  // namespace rt
+
+namespace rt {
+
+bool ScrollBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_bar && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            switch (key->key()) {
+                case Qt::Key_Right:
+                case Qt::Key_Down: stepTowardsMax(m_small); return true;
+                case Qt::Key_Left:
+                case Qt::Key_Up: stepTowardsMax(-m_small); return true;
+                case Qt::Key_PageDown: stepTowardsMax(m_large); return true;
+                case Qt::Key_PageUp: stepTowardsMax(-m_large); return true;
+                default: break;
+            }
+        }
+    }
+    return Control::eventFilter(watched, event);
+}
+
+void ScrollBar::stepTowardsMax(int amount)
+{
+    const int direction = m_min <= m_max ? 1 : -1;
+    const int stepped =
+        qBound(qMin(m_min, m_max), int(Value()) + direction * amount, qMax(m_min, m_max));
+    setValue(stepped);
 }
 
 }  // namespace rt

@@ -40,6 +40,7 @@ TEST_F(ColoresTest, WindowMatchesItsLayoutAndEveryCaptionFits)
     EXPECT_EQ(f.ScaleWidth(), 5745);
     EXPECT_EQ(f.ScaleHeight(), 4740);
     EXPECT_EQ(layoutMismatches(f), QStringList());
+    EXPECT_EQ(accessibilityProblems(f), QStringList());
     EXPECT_EQ(captionsThatDoNotFit(f), QStringList()) << "the 36 pt sample must fit too";
 }
 

@@ -37,6 +37,7 @@ TEST_F(TemperatTest, WindowMatchesItsLayoutAndEveryCaptionFits)
     EXPECT_EQ(f.ScaleWidth(), 5295);
     EXPECT_EQ(f.ScaleHeight(), 3795);
     EXPECT_EQ(layoutMismatches(f), QStringList());
+    EXPECT_EQ(accessibilityProblems(f), QStringList());
     EXPECT_EQ(captionsThatDoNotFit(f), QStringList());
     EXPECT_EQ(f.vsbTemp.Value(), 0);
     EXPECT_EQ(f.txtCent.Text(), "0");
@@ -86,7 +87,6 @@ TEST_F(TemperatTest, ScreenReadersReadAndSetTheBarInDegreesCelsius)
 {
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(f.vsbTemp.widget());
     ASSERT_TRUE(bar && bar->valueInterface());
-    EXPECT_EQ(bar->text(QAccessible::Name), "Grados Centígrados");
     EXPECT_EQ(bar->valueInterface()->minimumValue().toInt(), -100);
     EXPECT_EQ(bar->valueInterface()->maximumValue().toInt(), 100);
     dragThumbTo(f.vsbTemp, 37);
