@@ -5,6 +5,7 @@
 #include "forms.h"
 #include "instances.h"
 #include "labelling.h"
+#include "look.h"
 #include "program.h"
 #include "program_icon.h"
 
@@ -15,6 +16,7 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QPointer>
 #include <QScreen>
@@ -121,6 +123,8 @@ Form::Form(const FormSpec& spec) : m_spec(spec)
         client->setFixedSize(size);
         m_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
+    if (spec.backColor) setBackColor(*spec.backColor);
+    if (spec.foreColor) m_foreColor = *spec.foreColor;
     buildControls();
 }
 
@@ -353,6 +357,22 @@ Single Form::ScaleHeight() const
 bool Form::Visible() const
 {
     return m_window->isVisible();
+}
+
+Long Form::BackColor() const
+{
+    return fromQColor(childArea()->palette().color(QPalette::Window));
+}
+
+// Only the window role changes, so buttons, text boxes and scroll bars keep
+// the desktop's colours; transparent controls show the form's colour.
+void Form::setBackColor(Long colour)
+{
+    QWidget* client = childArea();
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
 }
 
 }  // namespace rt
