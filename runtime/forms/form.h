@@ -120,6 +120,7 @@ private:
     void releaseOwnedWindows();
     void resized();
     void activated();
+    void exposed();
 
     FormSpec m_spec;
     FormWindow* m_window = nullptr;
@@ -127,6 +128,7 @@ private:
     bool m_loaded = false;
     bool m_shownOnce = false;
     bool m_unloading = false;
+    bool m_paintPending = false;
 };
 
 }  // namespace rt

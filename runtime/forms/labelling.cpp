@@ -12,7 +12,8 @@ constexpr int farthestGap = 300;
 
 bool labelled(Kind kind)
 {
-    return kind == Kind::TextBox || kind == Kind::HScrollBar || kind == Kind::VScrollBar;
+    return kind == Kind::TextBox || kind == Kind::ListBox || kind == Kind::HScrollBar ||
+           kind == Kind::VScrollBar;
 }
 
 // Kinds that take no room in the window.
@@ -46,7 +47,8 @@ std::optional<Neighbour> nearest(const std::vector<ControlSpec>& controls, size_
                                       : overlap(target.left, target.width, other.left, other.width);
         const int gap = toTheLeft ? target.left - (other.left + other.width)
                                   : target.top - (other.top + other.height);
-        if (beside && gap >= 0 && (!best || gap < best->gap)) best = Neighbour{i, gap};
+        // Labels drawn to touch their box may overlap it by a pixel.
+        if (beside && gap >= -twipsPerPixel && (!best || gap < best->gap)) best = Neighbour{i, gap};
     }
     return best;
 }
@@ -58,7 +60,9 @@ int labelFor(const std::vector<ControlSpec>& controls, size_t which)
     if (!labelled(controls[which].kind)) return -1;
     for (const bool toTheLeft : {true, false}) {
         const auto found = nearest(controls, which, toTheLeft);
-        if (found && found->gap <= farthestGap && controls[found->position].kind == Kind::Label)
+        if (!found || found->gap > farthestGap) continue;
+        const ControlSpec& neighbour = controls[found->position];
+        if (neighbour.kind == Kind::Label && !neighbour.caption.isEmpty())
             return int(found->position);
     }
     return -1;
