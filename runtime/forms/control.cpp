@@ -163,10 +163,19 @@ void Control::setEnabled(bool enabled)
     if (QWidget* w = widget()) w->setEnabled(enabled);
 }
 
+namespace {
+// Boxes that hold text or items paint their inside in the base colours.
+bool paintsBase(Kind kind)
+{
+    return kind == Kind::TextBox || kind == Kind::ListBox;
+}
+}  // namespace
+
 Colour Control::BackColor() const
 {
     const QWidget* w = widget();
-    return w ? fromQColor(w->palette().color(QPalette::Window)) : 0;
+    if (!w) return 0;
+    return fromQColor(w->palette().color(paintsBase(kind()) ? QPalette::Base : QPalette::Window));
 }
 void Control::setBackColor(Colour colour)
 {
@@ -175,7 +184,9 @@ void Control::setBackColor(Colour colour)
 Colour Control::ForeColor() const
 {
     const QWidget* w = widget();
-    return w ? fromQColor(w->palette().color(QPalette::WindowText)) : 0;
+    if (!w) return 0;
+    return fromQColor(
+        w->palette().color(paintsBase(kind()) ? QPalette::Text : QPalette::WindowText));
 }
 void Control::setForeColor(Colour colour)
 {

@@ -230,14 +230,6 @@ void TextBox::setFontUnderline(bool on)
     changeFont(widget(), [on](QFont& f) { f.setUnderline(on); });
 }
 
-Colour TextBox::ForeColor() const
-{
-    return fromQColor(widget()->palette().color(QPalette::Text));
-}
-Colour TextBox::BackColor() const
-{
-    return fromQColor(widget()->palette().color(QPalette::Base));
-}
 
 void TextBox::setTextAsOneEdit(const QString& text)
 {
