@@ -86,6 +86,14 @@ public:
     // Control events every kind may raise.
     std::function<void()> GotFocus;
 
+    // A control dragged onto this one was dropped at `at`, in pixels of the
+    // widget (of the inner area, for containers). See drag.h.
+    virtual void dropped(Control& source, QPointF at)
+    {
+        (void)source;
+        (void)at;
+    }
+
 protected:
     // Builds the widget's initial state common to every kind: geometry,
     // colours, font, visibility, enabling and the accessible name. Subclasses

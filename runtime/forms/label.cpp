@@ -48,8 +48,9 @@ Label::Label(Form& form, const ControlSpec& spec, Container* container)
     }
     setUp();
     // Labels are transparent unless their background is opaque; a background
-    // colour alone does not paint it.
-    if (!spec.props.opaque) m_label->setAutoFillBackground(false);
+    // colour alone does not paint it, an opaque label without one paints the
+    // window's colour.
+    m_label->setAutoFillBackground(spec.props.opaque);
 }
 
 QWidget* Label::widget() const

@@ -253,31 +253,38 @@ void PictureBox::LineTo(double x2, double y2, std::optional<int32_t> colour, Box
     Line(m_currentX, m_currentY, x2, y2, colour, box);
 }
 
+void PictureBox::dropped(Control& source, QPointF at)
+{
+    if (!DragDrop) return;
+    const Single x = Single(fromPixelX(at.x())), y = Single(fromPixelY(at.y()));
+    runHandler([&] { DragDrop(source, x, y); });
+}
+
+// Whether a round shape of pixel radius `reach` around `centre` can touch the
+// image; the toolkit's painter is not asked to draw far beyond it.
+bool PictureBox::mayShow(QPointF centre, double reach) const
+{
+    const double margin = reach + m_drawWidth + 1;
+    return std::abs(centre.x() - m_image.width() / 2.0) < m_image.width() / 2.0 + margin &&
+           std::abs(centre.y() - m_image.height() / 2.0) < m_image.height() / 2.0 + margin;
+}
+
 void PictureBox::Circle(double x, double y, double radius, std::optional<int32_t> colour)
 {
     const QPointF centre = toPixel(x, y);
     const double r = toPixelWidth(radius);
+    m_currentX = x;
+    m_currentY = y;
+    if (!mayShow(centre, r)) return;
     QPainter painter(&m_image);
     painter.setPen(QPen(toQColor(colour.value_or(m_foreColor)), m_drawWidth));
     painter.drawEllipse(QPointF(std::floor(centre.x()) + 0.5, std::floor(centre.y()) + 0.5), r, r);
-    m_currentX = x;
-    m_currentY = y;
     changed();
 }
 
 void PictureBox::PSet(double x, double y, std::optional<int32_t> colour)
 {
-    const QPointF p = toPixel(x, y);
-    const QColor c = toQColor(colour.value_or(m_foreColor));
-    if (m_drawWidth == 1) {
-        rasterFill(m_image, p, p, c.rgb());
-    } else {
-        QPainter painter(&m_image);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(c);
-        const double r = m_drawWidth / 2.0;
-        painter.drawEllipse(QPointF(std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5), r, r);
-    }
+    rasterDot(m_image, toPixel(x, y), m_drawWidth, toQColor(colour.value_or(m_foreColor)).rgb());
     m_currentX = x;
     m_currentY = y;
     changed();

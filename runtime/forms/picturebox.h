@@ -76,6 +76,10 @@ public:
     std::function<void(int button, int shift, Single x, Single y)> MouseDown;
     std::function<void(int button, int shift, Single x, Single y)> MouseMove;
     std::function<void(int button, int shift, Single x, Single y)> MouseUp;
+    // A dragged control dropped on the box, at (x, y) in user coordinates.
+    std::function<void(Control& source, Single x, Single y)> DragDrop;
+
+    void dropped(Control& source, QPointF at) override;
 
     double toPixelX(double x) const override;
     double toPixelY(double y) const override;
@@ -93,6 +97,7 @@ private:
     friend class PictureCanvas;
     void canvasResized();
     void drawSegment(QPointF from, QPointF to, int32_t colour);
+    bool mayShow(QPointF centre, double reach) const;
     void changed();
 
     QFrame* m_frame;

@@ -93,6 +93,16 @@ void choose(const Menu& item)
     if (item.Enabled()) item.action()->trigger();
 }
 
+void dragTo(const Control& source, const Control* onto, QPoint at)
+{
+    QWidget* from = source.widget();
+    QWidget* to = onto ? target(*onto) : source.form().childArea();
+    const QPoint release = from->mapFrom(from->window(), to->mapTo(from->window(), at));
+    QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, from->rect().center());
+    QTest::mouseMove(from, release);
+    QTest::mouseRelease(from, Qt::LeftButton, Qt::NoModifier, release);
+}
+
 void closeWindow(Form& form)
 {
     form.window()->close();

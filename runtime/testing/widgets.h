@@ -36,6 +36,10 @@ void step(ScrollBar& bar, BarPart part);
 void dragThumbTo(ScrollBar& bar, int value);
 // Chooses a menu item, as a click on it does (nothing when it is disabled).
 void choose(const Menu& item);
+// A mouse drag: presses the left button on the middle of `source` and
+// releases it at `at`, in pixels of `onto` (of its inner area, for picture
+// boxes); with `onto` = nullptr, in pixels of the window's client area.
+void dragTo(const Control& source, const Control* onto, QPoint at);
 // Asks the window to close, as its close box does.
 void closeWindow(Form& form);
 
