@@ -110,7 +110,7 @@ TickFigures measureProgramTimer(const QString& what, rt::Timer& timer, double se
                                 const std::function<void()>& startRunning)
 {
     const auto handler = timer.Tick;
-    const TickFigures figures =
+    TickFigures figures =
         measureTicks(what, timer.Interval(), seconds, [&](std::function<void()> onTick) {
             timer.Tick = [onTick, handler] {
                 onTick();
@@ -118,7 +118,8 @@ TickFigures measureProgramTimer(const QString& what, rt::Timer& timer, double se
             };
             startRunning();
         });
-    timer.Tick = handler;  // the meter goes with its measuring window
+    timer.Tick = handler;                   // the meter goes with its measuring window
+    figures.intervalMs = timer.Interval();  // as the program set it going
     return figures;
 }
 

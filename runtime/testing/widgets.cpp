@@ -40,6 +40,16 @@ double shareOf(const QImage& image, const QRect& area, QColor colour)
     return double(matching) / (r.width() * r.height());
 }
 
+QRect extentOf(const QImage& image, QColor colour, const QRect& area)
+{
+    const QRect r = area.isEmpty() ? image.rect() : area.intersected(image.rect());
+    QRect extent;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (QColor(image.pixel(x, y)).rgb() == colour.rgb()) extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
 namespace {
 QWidget* target(const Control& control)
 {

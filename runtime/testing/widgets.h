@@ -23,6 +23,9 @@ QImage grabInner(const PictureBox& box);
 
 // The share of the pixels of a rectangle of `image` that have exactly `colour`.
 double shareOf(const QImage& image, const QRect& area, QColor colour);
+// The smallest rectangle that holds every pixel of `area` (the whole image
+// when empty) that has exactly `colour`; empty when there is none.
+QRect extentOf(const QImage& image, QColor colour, const QRect& area = {});
 
 // User actions, through the toolkit's own event handling.
 void click(const Control& control);

@@ -19,47 +19,21 @@ namespace {
 
 class DragForm : public rt::Form {
 public:
+    // The box's inner area is 200 x 100 pixels; the chip sits inside it.
+    // clang-format off
     static const rt::FormSpec& layout()
     {
-        // The box's inner area is 200 x 100 pixels; the chip sits inside it.
         static const rt::FormSpec spec{
-            "DragForm",
-            "Drag",
-            5000,
-            2500,
+            "DragForm", "Drag", 5000, 2500,
             {
-                {"pctBox",
-                 Kind::PictureBox,
-                 "",
-                 150,
-                 150,
-                 3030,
-                 1530,
-                 {.backColor = 0xFFFFFF, .appearance = rt::Appearance::Flat}},
-                {"lblChip",
-                 Kind::Label,
-                 "",
-                 300,
-                 300,
-                 600,
-                 450,
-                 {.container = "pctBox",
-                  .border = rt::Border::Single,
-                  .opaque = true,
-                  .dragMode = rt::DragMode::Automatic,
-                  .dragIcon = rt::DragIcon::Sheets}},
-                {"lblFrame",
-                 Kind::Label,
-                 "Frame",
-                 3300,
-                 150,
-                 900,
-                 300,
-                 {.dragMode = rt::DragMode::Automatic}},
-                {"lblPlain", Kind::Label, "Plain", 3300, 900, 900, 300},
+                {"pctBox",   Kind::PictureBox, "",       150, 150, 3030, 1530, {.backColor = 0xFFFFFF, .appearance = rt::Appearance::Flat}},
+                {"lblChip",  Kind::Label,      "",       300, 300,  600,  450, {.container = "pctBox", .border = rt::Border::Single, .opaque = true, .dragMode = rt::DragMode::Automatic, .dragIcon = rt::DragIcon::Sheets}},
+                {"lblFrame", Kind::Label,      "Frame", 3300, 150,  900,  300, {.dragMode = rt::DragMode::Automatic}},
+                {"lblPlain", Kind::Label,      "Plain", 3300, 900,  900,  300},
             }};
         return spec;
     }
+    // clang-format on
 
     struct Drop {
         const rt::Control* source;

@@ -184,10 +184,7 @@ TEST_F(Drawing, DotsAreDrawWidthPixelsAcrossAroundTheirPixel)
         f.pctBox.Cls();
         f.pctBox.setDrawWidth(width);
         f.pctBox.PSet(100.5, 50.5, 0x0000FF);
-        QRect extent;
-        for (int y = 0; y < 100; ++y)
-            for (int x = 0; x < 200; ++x)
-                if (QColor(at(x, y)) == red) extent |= QRect(x, y, 1, 1);
+        const QRect extent = extentOf(f.pctBox.image(), red);
         EXPECT_EQ(extent.size(), QSize(width, width)) << width;
         EXPECT_TRUE(extent.contains(100, 50)) << width;
     }

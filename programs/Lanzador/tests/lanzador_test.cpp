@@ -40,26 +40,13 @@ protected:
         return 0;
     }
     Lanzador::Punto where() const { return Lanzador::posicion(f.vx, f.vy, f.t); }
-    // The extent of the red pixels whose centres lie more than a pixel away
-    // from the target and the block.
-    QRect redOutsideTheScene()
+    // Where the box shows red left of the block, clear of the block's edge.
+    QRect redLeftOfTheBlock()
     {
         settle();
         const QImage shown = grabInner(f.pctBox);
-        const auto pixels = [&](double x1, double y1, double x2, double y2) {
-            return QRectF(f.pctBox.toPixel(x1, y1), f.pctBox.toPixel(x2, y2)).normalized();
-        };
-        const QRectF scene[] = {
-            pixels(f.xpos, f.altura, f.xpos + f.anchura, 0).adjusted(-1, -1, 1, 1),
-            pixels(180, 20, 200, 0).adjusted(-1, -1, 1, 1)};
-        QRect found;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x) {
-                const QPointF centre(x + 0.5, y + 0.5);
-                if (scene[0].contains(centre) || scene[1].contains(centre)) continue;
-                if (QColor(shown.pixel(x, y)) == red) found |= QRect(x, y, 1, 1);
-            }
-        return found;
+        const int blockLeft = int(f.pctBox.toPixelX(f.xpos));
+        return extentOf(shown, red, QRect(0, 0, blockLeft - 1, shown.height()));
     }
 
     formulario& f;
@@ -94,16 +81,12 @@ TEST_F(LanzadorTest, LoadsTheInputsAndDrawsTheTargetAndTheBlock)
         QRectF(f.pctBox.toPixel(100.5, 49.5), f.pctBox.toPixel(119.5, 0.5)).toRect();
     EXPECT_EQ(shareOf(shown, block, red), 1.0);
     // The target: a red ring 20 units across around a white centre.
-    QRect ring;
-    const QRect around = QRectF(f.pctBox.toPixel(175, 25), f.pctBox.toPixel(205, 0)).toRect();
-    for (int y = around.top(); y <= around.bottom(); ++y)
-        for (int x = around.left(); x <= around.right(); ++x)
-            if (shown.valid(x, y) && QColor(shown.pixel(x, y)) == red) ring |= QRect(x, y, 1, 1);
-    const double across = f.pctBox.toPixelWidth(20);
-    EXPECT_NEAR(ring.width(), across, 2);
+    const QRect ring =
+        extentOf(shown, red, QRectF(f.pctBox.toPixel(175, 25), f.pctBox.toPixel(205, 0)).toRect());
+    EXPECT_NEAR(ring.width(), f.pctBox.toPixelWidth(20), 2);
     EXPECT_NEAR(ring.center().x(), f.pctBox.toPixelX(190), 1);
     EXPECT_EQ(QColor(shown.pixel(f.pctBox.toPixel(190, 10).toPoint())), white) << "an outline";
-    EXPECT_EQ(redOutsideTheScene(), QRect()) << "the zero-width block drawn while loading is gone";
+    EXPECT_EQ(redLeftOfTheBlock(), QRect()) << "the zero-width block drawn while loading is gone";
 }
 
 TEST_F(LanzadorTest, TheFirstLaunchHitsTheBlockAtThe45thTickAndStops)
@@ -188,7 +171,7 @@ TEST_F(LanzadorTest, EachTickShowsOneThreePixelDotAndNoTrail)
     f.Timer1.fireTick();
     f.Timer1.fireTick();
     EXPECT_EQ(f.pctBox.DrawWidth(), 1);
-    const QRect dot = redOutsideTheScene();
+    const QRect dot = redLeftOfTheBlock();
     EXPECT_EQ(dot.size(), QSize(3, 3)) << "only the last point, no trail";
     EXPECT_TRUE(dot.contains(f.pctBox.toPixel(where().x, where().y).toPoint()));
 }

@@ -33,16 +33,11 @@ protected:
         typeText(f.txtAmplitud, text);
         pressKey(f.txtAmplitud, Qt::Key_Return, QStringLiteral("\r"));
     }
-    // The smallest rectangle of the box's pixels that have `colour`.
-    QRect extentOf(QColor colour)
+    // Where the box shows `colour`.
+    QRect shownExtentOf(QColor colour)
     {
         settle();
-        const QImage shown = grabInner(f.pctBox);
-        QRect extent;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x)
-                if (QColor(shown.pixel(x, y)) == colour) extent |= QRect(x, y, 1, 1);
-        return extent;
+        return extentOf(grabInner(f.pctBox), colour);
     }
 
     frmOscila& f;
@@ -78,7 +73,7 @@ TEST_F(OscilaTest, TheBlueDotSwingsBetweenMinus2000And2000OncePerSecond)
 {
     ticks(1);
     EXPECT_EQ(x(), 0.0) << "the first tick draws at the centre";
-    const QRect dot = extentOf(QColor(0, 0, 255));
+    const QRect dot = shownExtentOf(QColor(0, 0, 255));
     EXPECT_EQ(dot.size(), QSize(4, 4));
     EXPECT_TRUE(dot.contains(f.pctBox.toPixel(0, 0).toPoint()));
 
@@ -143,7 +138,7 @@ TEST_F(OscilaTest, EachBodyHasItsColourWidthAndShape)
             EXPECT_EQ(f.lblBloque.Top(), top);
             continue;
         }
-        const QRect body = extentOf(c.colour);
+        const QRect body = shownExtentOf(c.colour);
         EXPECT_LE(std::abs(body.width() - c.extent.width()), 1) << body.width();
         EXPECT_LE(std::abs(body.height() - c.extent.height()), 1) << body.height();
         EXPECT_LE((body.center() - centre).manhattanLength(), 2);
