@@ -260,13 +260,17 @@ void PictureBox::dropped(Control& source, QPointF at)
     runHandler([&] { DragDrop(source, x, y); });
 }
 
-// Whether a round shape of pixel radius `reach` around `centre` can touch the
-// image; the toolkit's painter is not asked to draw far beyond it.
-bool PictureBox::mayShow(QPointF centre, double reach) const
+// Whether a circle of pixel radius `r` around `centre` can touch the image:
+// the toolkit's painter is not asked to draw far beyond it, nor a circle that
+// encloses the whole image.
+bool PictureBox::mayShow(QPointF centre, double r) const
 {
-    const double margin = reach + m_drawWidth + 1;
-    return std::abs(centre.x() - m_image.width() / 2.0) < m_image.width() / 2.0 + margin &&
-           std::abs(centre.y() - m_image.height() / 2.0) < m_image.height() / 2.0 + margin;
+    if (!std::isfinite(r)) return false;
+    const double margin = m_drawWidth + 1;
+    const double halfWidth = m_image.width() / 2.0, halfHeight = m_image.height() / 2.0;
+    const double dx = std::abs(centre.x() - halfWidth), dy = std::abs(centre.y() - halfHeight);
+    if (!(dx < halfWidth + r + margin && dy < halfHeight + r + margin)) return false;
+    return r < std::hypot(dx + halfWidth, dy + halfHeight) + margin;  // the farthest corner
 }
 
 void PictureBox::Circle(double x, double y, double radius, std::optional<int32_t> colour)

@@ -97,7 +97,7 @@ private:
     friend class PictureCanvas;
     void canvasResized();
     void drawSegment(QPointF from, QPointF to, int32_t colour);
-    bool mayShow(QPointF centre, double reach) const;
+    bool mayShow(QPointF centre, double r) const;
     void changed();
 
     QFrame* m_frame;

@@ -198,6 +198,7 @@ TEST_F(Drawing, ShapesFarOutsideTheBoxDrawNothingAndControlsCannotGoThere)
         f.pctBox.PSet(far, 50, 0x0000FF);
         f.pctBox.Circle(far, 50, 10, 0x0000FF);
         f.pctBox.Circle(100, far, 10, 0x0000FF);
+        f.pctBox.Circle(100, 50, std::abs(far), 0x0000FF);  // encloses the box
     }
     settle();
     EXPECT_EQ(shareOf(f.pctBox.image(), QRect(0, 0, 200, 100), white), 1.0);

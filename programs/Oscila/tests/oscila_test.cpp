@@ -35,8 +35,7 @@ protected:
     void enterAmplitude(const QString& text)
     {
         QTest::keyClick(f.txtAmplitud.widget(), Qt::Key_A, Qt::ControlModifier);
-        typeText(f.txtAmplitud, text);
-        pressKey(f.txtAmplitud, Qt::Key_Return, QStringLiteral("\r"));
+        typeAndEnter(f.txtAmplitud, text);
     }
     QRect shownExtentOf(QColor colour)
     {
