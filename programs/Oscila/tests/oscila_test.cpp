@@ -167,18 +167,23 @@ TEST_F(OscilaTest, DroppingTheBlockSetsTheAmplitudeAndPlacesIt)
     EXPECT_DOUBLE_EQ(x(), -swing(1500, t)) << "the same swing in opposite phase";
 }
 
-TEST_F(OscilaTest, AnAmplitudeTooLargeToPlaceTheBlockEndsOnlyThatTick)
+TEST_F(OscilaTest, BlockPositionsBeyondReachEndOnlyTheirHandler)
 {
+    const QString overflow = QStringLiteral("Run-time error '6':\r\n\r\nOverflow");
     click(f.optMovil[3]);
+    f.pctBox.dropped(f.lblBloque, QPointF(1e9, 0));  // a drop point far outside the box
+    EXPECT_EQ(user.prompts(), QStringList{overflow});
+    EXPECT_TRUE(f.Timer1.Enabled());
+
     enterAmplitude("3E+38");
     ticks(2);
-    EXPECT_EQ(user.prompts(), QStringList{"Run-time error '6':\r\n\r\nOverflow"});
-    EXPECT_FALSE(f.Timer1.Enabled());
+    EXPECT_EQ(user.prompts(), (QStringList{overflow, overflow}));
+    EXPECT_FALSE(f.Timer1.Enabled()) << "a failing tick stops its timer";
     enterAmplitude("2000");
     click(f.cmdStart);
     ticks(5);
     EXPECT_NEAR(blockCentre(), x(), 10);
-    EXPECT_EQ(user.shown.size(), 1u);
+    EXPECT_EQ(user.shown.size(), 2u);
 }
 
 }  // namespace
