@@ -1,12 +1,15 @@
 #include "control.h"
 
 #include "accessible.h"
+#include "drag.h"
 #include "form.h"
 #include "look.h"
 #include "program.h"
 
 #include <QEvent>
 #include <QWidget>
+
+#include <cmath>
 
 namespace rt {
 
@@ -40,6 +43,7 @@ void Control::setUp()
     w->setVisible(p.visible);
     w->installEventFilter(this);
     markAccessibleWidget(w, this);
+    if (p.dragMode == DragMode::Automatic) enableAutomaticDrag(*this);
     updateAccessibleName();
     finishSetUp();
 }
@@ -73,6 +77,10 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
 
 void Control::placeFromPixels(QRectF pixels)
 {
+    // Beyond this a widget cannot be placed (nor a NaN at all).
+    constexpr double farthest = 1 << 24;
+    for (double edge : {pixels.left(), pixels.top(), pixels.right(), pixels.bottom()})
+        if (!(std::abs(edge) < farthest)) raise(ErrorCode::Overflow);
     m_pixels = pixels;
     if (QWidget* w = widget()) {
         const int x = qRound(pixels.left()), y = qRound(pixels.top());

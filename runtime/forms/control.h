@@ -107,6 +107,14 @@ public:
     // Control events every kind may raise.
     std::function<void()> GotFocus;
 
+    // A control dragged onto this one was dropped at `at`, in pixels of the
+    // widget (of the inner area, for containers). See drag.h.
+    virtual void dropped(Control& source, QPointF at)
+    {
+        (void)source;
+        (void)at;
+    }
+
 protected:
     // Runs after the common set-up, for what a kind needs on top of it.
     virtual void finishSetUp() {}

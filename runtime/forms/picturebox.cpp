@@ -278,27 +278,42 @@ void PictureBox::LineTo(double x2, double y2, std::optional<int32_t> colour, Box
     Line(m_currentX, m_currentY, x2, y2, colour, box);
 }
 
+void PictureBox::dropped(Control& source, QPointF at)
+{
+    if (!DragDrop) return;
+    const Single x = Single(fromPixelX(at.x())), y = Single(fromPixelY(at.y()));
+    runHandler([&] { DragDrop(source, x, y); });
+}
+
+// Whether a circle of pixel radius `r` around `centre` can touch the image:
+// the toolkit's painter is not asked to draw far beyond it, nor a circle that
+// encloses the whole image.
+bool PictureBox::mayShow(QPointF centre, double r) const
+{
+    if (!std::isfinite(r)) return false;
+    const double margin = m_drawWidth + 1;
+    const double halfWidth = m_image.width() / 2.0, halfHeight = m_image.height() / 2.0;
+    const double dx = std::abs(centre.x() - halfWidth), dy = std::abs(centre.y() - halfHeight);
+    if (!(dx < halfWidth + r + margin && dy < halfHeight + r + margin)) return false;
+    return r < std::hypot(dx + halfWidth, dy + halfHeight) + margin;  // the farthest corner
+}
+
 void PictureBox::Circle(double x, double y, double radius, std::optional<int32_t> colour)
 {
     const QPointF centre = toPixel(x, y);
     const double r = toPixelWidth(radius);
+    m_currentX = x;
+    m_currentY = y;
+    if (!mayShow(centre, r)) return;
     QPainter painter(&m_image);
     painter.setPen(QPen(toQColor(colour.value_or(m_foreColor)), m_drawWidth));
     painter.drawEllipse(QPointF(std::floor(centre.x()) + 0.5, std::floor(centre.y()) + 0.5), r, r);
-    m_currentX = x;
-    m_currentY = y;
     changed();
 }
 
 void PictureBox::PSet(double x, double y, std::optional<int32_t> colour)
 {
-    const QPointF p = toPixel(x, y);
-    const QColor c = toQColor(colour.value_or(m_foreColor));
-    if (m_drawWidth == 1) {
-        rasterFill(m_image, p, p, c.rgb());
-    } else {
-        rasterDot(m_image, p, m_drawWidth, c.rgb());
-    }
+    rasterDot(m_image, toPixel(x, y), m_drawWidth, toQColor(colour.value_or(m_foreColor)).rgb());
     m_currentX = x;
     m_currentY = y;
     changed();

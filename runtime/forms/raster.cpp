@@ -87,23 +87,24 @@ void rasterFill(QImage& image, QPointF corner1, QPointF corner2, QRgb colour)
     }
 }
 
-void rasterDot(QImage& image, QPointF centre, int width, QRgb colour)
+void rasterDot(QImage& image, QPointF at, int width, QRgb colour)
 {
-    if (std::isnan(centre.x()) || std::isnan(centre.y())) return;
-    if (std::abs(centre.x()) > 1e6 || std::abs(centre.y()) > 1e6) return;
-    // Pixels whose centres lie within the dot's radius of its centre.
-    const double cx = std::floor(centre.x()) + (width % 2 ? 0.5 : 0.0);
-    const double cy = std::floor(centre.y()) + (width % 2 ? 0.5 : 0.0);
-    const double r2 = width * width / 4.0;
-    const int first = -width / 2 - 1, last = width / 2 + 1;
-    for (int j = first; j <= last; ++j) {
-        const int y = int(std::floor(cy)) + j;
-        if (y < 0 || y >= image.height()) continue;
+    if (!std::isfinite(at.x()) || !std::isfinite(at.y())) return;
+    const double reach = width / 2.0;
+    const auto centreOf = [&](double v) { return std::floor(v) + (width % 2 ? 0.5 : 1.0); };
+    const double cx = centreOf(at.x()), cy = centreOf(at.y());
+    // Only the pixels of the image that the dot's square can reach.
+    const auto first = [&](double c, int size) {
+        return int(std::clamp(std::floor(c - reach), 0.0, double(size)));
+    };
+    const auto last = [&](double c, int size) {
+        return int(std::clamp(std::ceil(c + reach), 0.0, double(size)));
+    };
+    for (int y = first(cy, image.height()); y < last(cy, image.height()); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int i = first; i <= last; ++i) {
-            const int x = int(std::floor(cx)) + i;
+        for (int x = first(cx, image.width()); x < last(cx, image.width()); ++x) {
             const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
-            if (x >= 0 && x < image.width() && dx * dx + dy * dy <= r2) line[x] = colour;
+            if (dx * dx + dy * dy <= reach * reach) line[x] = colour;
         }
     }
 }
