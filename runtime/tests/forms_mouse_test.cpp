@@ -154,31 +154,4 @@ TEST_F(Mouse, ActivateRunsWhenTheFocusComesBackFromAnotherFormOnly)
     EXPECT_EQ(f.activations, 2);
 }
 
-TEST_F(Mouse, AThickDotIsDrawWidthPixelsAcrossWithoutItsCorners)
-{
-    const QRgb ink = qRgb(0, 0, 0), paper = f.pctBox.image().pixel(0, 0);
-    const struct {
-        int width;
-        std::vector<const char*> rows;  // from the dot's top left, # for ink
-    } cases[] = {
-        {2, {"##", "##"}},
-        {3, {"###", "###", "###"}},
-        {5, {".###.", "#####", "#####", "#####", ".###."}},
-    };
-    for (const auto& c : cases) {
-        f.pctBox.Cls();
-        f.pctBox.setDrawWidth(c.width);
-        f.pctBox.PSet(0, 0);
-        const QPointF centre = f.pctBox.toPixel(0, 0);
-        const int left = int(centre.x()) - c.width / 2, top = int(centre.y()) - c.width / 2;
-        for (int j = -1; j <= c.width; ++j)
-            for (int i = -1; i <= c.width; ++i) {
-                const bool inside =
-                    i >= 0 && j >= 0 && i < c.width && j < c.width && c.rows[j][i] == '#';
-                EXPECT_EQ(f.pctBox.image().pixel(left + i, top + j), inside ? ink : paper)
-                    << "width " << c.width << " at " << i << ", " << j;
-            }
-    }
-}
-
 }  // namespace
