@@ -2,6 +2,8 @@
 
 #include "forms.h"
 #include "program.h"
+#include "snapshot.h"
+#include "translations.h"
 
 #include <QApplication>
 
@@ -17,7 +19,9 @@ int run(int argc, char** argv, const QString& title)
     QApplication::setQuitOnLastWindowClosed(false);
     setProgramTitle(title);
     initialiseLook();
+    loadToolkitTranslations();
     form<StartupForm>().Show();
+    snapshotAndQuitIfAsked(form<StartupForm>().window());
     const int code = app.exec();
     unloadAllForms();
     return code;
