@@ -1,12 +1,20 @@
 #include "gallery_window.h"
+#include "thumbnails.h"
+#include "translations.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("gallery");
-    GalleryWindow window(catalogue(), launchBeside);
+    QApplication::setApplicationName("formprograms-gallery");
+    QApplication::setApplicationDisplayName(QObject::tr("Programs"));
+    rt::loadToolkitTranslations();
+    Thumbnails thumbnails(QApplication::applicationDirPath(),
+                          QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                              QStringLiteral("/thumbnails"));
+    GalleryWindow window(catalogue(), launchBeside, &thumbnails);
     window.show();
     return app.exec();
 }
