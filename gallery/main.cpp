@@ -1,6 +1,8 @@
+#include "forms/translations.h"
 #include "gallery_window.h"
 #include "thumbnails.h"
-#include "translations.h"
+
+#include "forms/program_icon.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -9,7 +11,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("formprograms-gallery");
-    QApplication::setApplicationDisplayName(QObject::tr("Programs"));
+    QApplication::setWindowIcon(rt::programIcon());
     rt::loadToolkitTranslations();
     Thumbnails thumbnails(QApplication::applicationDirPath(),
                           QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +

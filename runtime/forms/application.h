@@ -1,11 +1,14 @@
 #pragma once
 
 #include "forms.h"
+#include "instances.h"
 #include "program.h"
+#include "program_icon.h"
 #include "snapshot.h"
 #include "translations.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace rt {
 
@@ -17,6 +20,8 @@ int run(int argc, char** argv, const QString& title)
     QApplication app(argc, argv);
     QApplication::setApplicationName(title);
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(programIcon());
+    claimInstanceSlot(QFileInfo(QApplication::applicationFilePath()).fileName());
     setProgramTitle(title);
     initialiseLook();
     loadToolkitTranslations();

@@ -96,7 +96,6 @@ ListBox::ListBox(Form& form, const ControlSpec& spec, Container* container)
     m_list->setFocusPolicy(Qt::StrongFocus);
     m_list->setUniformItemSizes(true);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setUp();
 }
 
 QWidget* ListBox::widget() const
@@ -214,38 +213,6 @@ void ListBox::userClicked()
 void ListBox::userDoubleClicked()
 {
     fire(DblClick);
-}
-
-bool ListBox::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_list && event->type() == QEvent::Show && !m_named) {
-        m_named = true;
-        nameAfterNeighbouringLabel();
-    }
-    return Control::eventFilter(watched, event);
-}
-
-// A list box has no caption: screen readers announce it by the label just
-// above it or just left of it, as a sighted user reads the window.
-void ListBox::nameAfterNeighbouringLabel()
-{
-    const QRectF list = rectTwips();
-    constexpr double reach = 480;  // twips between label and list
-    for (const Control* c : form().controls()) {
-        const auto* label = dynamic_cast<const Label*>(c);
-        if (!label || label->Caption().isEmpty() || label->widget()->parent() != m_list->parent())
-            continue;
-        const QRectF r = label->rectTwips();
-        const bool above = std::abs(r.bottom() - list.top()) <= reach && r.right() > list.left() &&
-                           r.left() < list.right();
-        const bool leftOf = list.left() - r.right() >= -twipsPerPixel &&
-                            list.left() - r.right() <= reach && r.bottom() > list.top() &&
-                            r.top() < list.bottom();
-        if (above || leftOf) {
-            m_list->setAccessibleName(label->Caption());
-            return;
-        }
-    }
 }
 
 }  // namespace rt
