@@ -5,6 +5,7 @@
 #include "program.h"
 #include "program_icon.h"
 #include "snapshot.h"
+#include "trace.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int run(int argc, char** argv, const QString& title)
     setProgramTitle(title);
     initialiseLook();
     loadToolkitTranslations();
+    startTraceIfAsked();
     form<StartupForm>().Show();
     snapshotAndQuitIfAsked(form<StartupForm>().window());
     const int code = app.exec();
