@@ -54,7 +54,7 @@ TEST(Catalogue, ListsEveryBuiltProgramOnceInContiguousGroups)
 
 TEST(Gallery, ShowsTheSelectedProgramsLessonCaptionAndSource)
 {
-    GalleryWindow window(catalogue(), [](const QString&) { return true; });
+    GalleryWindow window(catalogue(), [](const QString&, const QString&) { return true; });
     QTreeWidget* tree = window.programs();
     QTreeWidgetItem* timers = itemOf(tree, "Timers and animation");
     ASSERT_TRUE(timers);
@@ -82,7 +82,7 @@ TEST(Gallery, ShowsTheSelectedProgramsLessonCaptionAndSource)
 TEST(Gallery, OpenStartsTheSelectedProgramNotTheCurrentRow)
 {
     QStringList started;
-    GalleryWindow window(catalogue(), [&](const QString& p) {
+    GalleryWindow window(catalogue(), [&](const QString& p, const QString&) {
         started << p;
         return true;
     });

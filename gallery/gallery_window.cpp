@@ -2,7 +2,9 @@
 
 #include "source_view.h"
 #include "thumbnails.h"
+#include "trace_view.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -86,6 +88,7 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
     connect(m_programs, &QTreeWidget::itemSelectionChanged, this, &GalleryWindow::showSelected);
 
     m_source = new SourceView;
+    m_trace = new TraceView;
 
     auto* programsPane = new QWidget;
     auto* programsLayout = new QVBoxLayout(programsPane);
@@ -110,7 +113,12 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(programsPane);
     splitter->addWidget(lessonPane);
-    splitter->addWidget(m_source);
+    auto* sourceAndTrace = new QSplitter(Qt::Vertical);
+    sourceAndTrace->setChildrenCollapsible(false);
+    sourceAndTrace->addWidget(m_source);
+    sourceAndTrace->addWidget(m_trace);
+    sourceAndTrace->setSizes({400, 260});
+    splitter->addWidget(sourceAndTrace);
     splitter->setSizes({240, 400, 560});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
@@ -119,6 +127,9 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
     setTabOrder(m_open, quit);
     setTabOrder(quit, m_source->files());
     setTabOrder(m_source->files(), m_source->text());
+    setTabOrder(m_source->text(), m_trace->text());
+    setTabOrder(m_trace->text(), m_trace->pause());
+    setTabOrder(m_trace->pause(), m_trace->hideTicks());
 
     if (m_thumbnails)
         connect(m_thumbnails, &Thumbnails::ready, this, [this](const QString& program) {
@@ -190,13 +201,17 @@ void GalleryWindow::openSelected()
 {
     const QString program = selectedProgram();
     if (program.isEmpty()) return;
-    if (!m_launch(program))
+    if (!m_launch(program, m_trace->socketName()))
         QMessageBox::warning(this, windowTitle(),
                              tr("The program %1 could not be started.").arg(program));
 }
 
-bool launchBeside(const QString& program)
+bool launchBeside(const QString& program, const QString& traceSocket)
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(program);
-    return QProcess::startDetached(path, {});
+    QProcess process;
+    process.setProgram(QDir(QCoreApplication::applicationDirPath()).filePath(program));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("RT_TRACE"), traceSocket);
+    process.setProcessEnvironment(environment);
+    return process.startDetached();
 }

@@ -12,6 +12,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class SourceView;
 class Thumbnails;
+class TraceView;
 
 // The lesson browser: the programs grouped by what they teach, in a learner's
 // order; beside the selected one its lesson, a picture of its window and its
@@ -20,7 +21,8 @@ class Thumbnails;
 class GalleryWindow : public QWidget {
     Q_OBJECT
 public:
-    using Launcher = std::function<bool(const QString& executable)>;
+    // Starts a program; its event trace goes to the local socket named.
+    using Launcher = std::function<bool(const QString& executable, const QString& traceSocket)>;
 
     GalleryWindow(const std::vector<CatalogueEntry>& entries, Launcher launch,
                   Thumbnails* thumbnails = nullptr, QWidget* parent = nullptr);
@@ -30,6 +32,7 @@ public:
     QLabel* lesson() const { return m_lesson; }
     QLabel* picture() const { return m_picture; }
     SourceView* source() const { return m_source; }
+    TraceView* trace() const { return m_trace; }
 
     // The program of the selected row; empty when a group or nothing is selected.
     QString selectedProgram() const;
@@ -51,7 +54,9 @@ private:
     QLabel* m_picture;
     QPushButton* m_open;
     SourceView* m_source;
+    TraceView* m_trace;
 };
 
-// Starts bin/<program> beside the gallery's own executable.
-bool launchBeside(const QString& program);
+// Starts bin/<program> beside the gallery's own executable, tracing its
+// events to `traceSocket`.
+bool launchBeside(const QString& program, const QString& traceSocket);

@@ -42,6 +42,7 @@ void Thumbnails::make(const QString& program)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("RT_SNAPSHOT"), cacheFile(program));
+    environment.remove(QStringLiteral("RT_TRACE"));
     process->setProcessEnvironment(environment);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->setStandardOutputFile(QProcess::nullDevice());
