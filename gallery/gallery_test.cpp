@@ -79,6 +79,25 @@ TEST(Gallery, ShowsTheSelectedProgramsLessonCaptionAndSource)
     EXPECT_TRUE(window.source()->text()->toPlainText().contains("cmdResolver_Click"));
 }
 
+TEST(Gallery, ArrowKeysPassOverGroupHeadings)
+{
+    GalleryWindow window(catalogue(), [](const QString&, const QString&) { return true; });
+    window.show();
+    QTreeWidget* tree = window.programs();
+    tree->setFocus();
+    QStringList visited{window.selectedProgram()};
+    for (size_t i = 1; i < catalogue().size(); ++i) {
+        QTest::keyClick(tree, Qt::Key_Down);
+        visited << window.selectedProgram();
+    }
+    QStringList expected;
+    for (const CatalogueEntry& entry : catalogue()) expected << programOf(entry);
+    EXPECT_EQ(visited, expected);
+    for (size_t i = 1; i < catalogue().size(); ++i) QTest::keyClick(tree, Qt::Key_Up);
+    EXPECT_EQ(window.selectedProgram(), expected.front());
+    EXPECT_TRUE(window.openButton()->isEnabled());
+}
+
 TEST(Gallery, OpenStartsTheSelectedProgramNotTheCurrentRow)
 {
     QStringList started;

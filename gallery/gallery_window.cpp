@@ -21,6 +21,27 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// Arrow, page and Home/End keys pass over the group headings to the nearest
+// program in their direction, so the keyboard always lands on something Open
+// can start.
+class ProgramTree : public QTreeWidget {
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
+    {
+        const QModelIndex target = QTreeWidget::moveCursor(action, modifiers);
+        const bool up = action == MoveUp || action == MovePrevious || action == MovePageUp ||
+                        action == MoveHome;
+        for (bool forward : {true, false}) {
+            QModelIndex index = target;
+            while (index.isValid() && !(model()->flags(index) & Qt::ItemIsSelectable))
+                index = (up == forward) ? indexAbove(index) : indexBelow(index);
+            if (index.isValid()) return index;
+        }
+        return currentIndex();
+    }
+};
+
 constexpr int kEntryRole = Qt::UserRole;
 constexpr int kPictureWidth = 360;
 constexpr int kPictureHeight = 300;
@@ -32,7 +53,7 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
 {
     setWindowTitle(tr("Programs that teach event-driven programming"));
 
-    m_programs = new QTreeWidget;
+    m_programs = new ProgramTree;
     m_programs->setObjectName("programs");
     m_programs->setAccessibleName(tr("Programs by lesson"));
     m_programs->setHeaderHidden(true);
