@@ -104,6 +104,9 @@ struct FormSpec {
     // ":/lineup/quendal.jpg"), drawn at its natural size from the client
     // area's top left corner; empty: none.
     QString picture = {};
+    // The form's own colours, 0x00BBGGRR; unset: the desktop's.
+    std::optional<int32_t> backColor = {};  // the client area behind the controls
+    std::optional<int32_t> foreColor = {};  // text and drawing on the form itself
 };
 
 }  // namespace rt

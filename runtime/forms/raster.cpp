@@ -87,4 +87,25 @@ void rasterFill(QImage& image, QPointF corner1, QPointF corner2, QRgb colour)
     }
 }
 
+void rasterDot(QImage& image, QPointF centre, int width, QRgb colour)
+{
+    if (std::isnan(centre.x()) || std::isnan(centre.y())) return;
+    if (std::abs(centre.x()) > 1e6 || std::abs(centre.y()) > 1e6) return;
+    // Pixels whose centres lie within the dot's radius of its centre.
+    const double cx = std::floor(centre.x()) + (width % 2 ? 0.5 : 0.0);
+    const double cy = std::floor(centre.y()) + (width % 2 ? 0.5 : 0.0);
+    const double r2 = width * width / 4.0;
+    const int first = -width / 2 - 1, last = width / 2 + 1;
+    for (int j = first; j <= last; ++j) {
+        const int y = int(std::floor(cy)) + j;
+        if (y < 0 || y >= image.height()) continue;
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int i = first; i <= last; ++i) {
+            const int x = int(std::floor(cx)) + i;
+            const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+            if (x >= 0 && x < image.width() && dx * dx + dy * dy <= r2) line[x] = colour;
+        }
+    }
+}
+
 }  // namespace rt

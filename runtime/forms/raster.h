@@ -13,5 +13,8 @@ namespace rt {
 void rasterSegment(QImage& image, QPointF from, QPointF to, QRgb colour);
 // Every pixel whose square the closed box between the two corners touches.
 void rasterFill(QImage& image, QPointF corner1, QPointF corner2, QRgb colour);
+// A round dot `width` pixels across, centred on the pixel that holds `centre`
+// (for an even width, on that pixel's top left corner).
+void rasterDot(QImage& image, QPointF centre, int width, QRgb colour);
 
 }  // namespace rt
