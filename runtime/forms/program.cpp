@@ -54,7 +54,7 @@ int detail::swapHandlerDepth(int depth)
 
 bool runHandler(const std::function<void()>& handler)
 {
-    const detail::TraceScope trace(handler);
+    const detail::TraceScope trace(&handler);
     if (g_handlerDepth > 0) {
         handler();
         return true;

@@ -24,11 +24,12 @@ QHash<const void*, QString> g_names;
 int g_depth = 0;
 
 using Event = std::function<void()>;
+using MouseEvent = std::function<void(int, int, Single, Single)>;
 
 // The event of `control` whose member lives at `address`, by its name.
-template <typename T>
+template <typename T, typename E = Event>
 const char* eventOf(const Control& control, const void* address,
-                    std::initializer_list<std::pair<Event T::*, const char*>> events)
+                    std::initializer_list<std::pair<E T::*, const char*>> events)
 {
     const auto* typed = dynamic_cast<const T*>(&control);
     if (!typed) return nullptr;
@@ -54,7 +55,13 @@ const char* eventName(const Control& control, const void* address)
                                   {&PictureBox::DblClick, "DblClick"}}),
              eventOf<ScrollBar>(control, address,
                                 {{&ScrollBar::Change, "Change"}, {&ScrollBar::Scroll, "Scroll"}}),
+             eventOf<PictureBox, MouseEvent>(control, address,
+                                             {{&PictureBox::MouseDown, "MouseDown"},
+                                              {&PictureBox::MouseMove, "MouseMove"},
+                                              {&PictureBox::MouseUp, "MouseUp"}}),
              eventOf<TextBox>(control, address, {{&TextBox::Change, "Change"}}),
+             eventOf<TextBox, std::function<void(Integer&)>>(control, address,
+                                                             {{&TextBox::KeyPress, "KeyPress"}}),
              eventOf<Timer>(control, address, {{&Timer::Tick, "Timer"}}),
              eventOf<Control>(control, address, {{&Control::GotFocus, "GotFocus"}}),
          })

@@ -27,12 +27,13 @@ void nameForTrace(const Control& control, const void* event);
 namespace detail {
 extern bool g_tracing;
 
-// Reports a named handler's start on construction and its end on destruction.
+// Reports a named handler's start on construction and its end on
+// destruction; `event` is the control's event member that holds the handler.
 class TraceScope {
 public:
-    explicit TraceScope(const std::function<void()>& handler)
+    explicit TraceScope(const void* event)
     {
-        if (g_tracing) begin(&handler);
+        if (g_tracing) begin(event);
     }
     ~TraceScope()
     {

@@ -1,6 +1,7 @@
 // The live event trace: named handlers reported over a local socket, nested
 // by depth, with runtime errors; nothing sent while tracing is off.
 #include "form_test.h"
+#include "mouse.h"
 
 #include "forms/runtime.h"
 #include "forms/trace.h"
@@ -27,6 +28,8 @@ public:
                 {"hsbFlow",  Kind::HScrollBar,    "",      120,  700, 2000, 300, {.max = 10}},
                 {"optMode",  Kind::OptionButton,  "A",     2400, 120, 1000, 300, {.index = 0}},
                 {"optMode",  Kind::OptionButton,  "B",     2400, 500, 1000, 300, {.index = 1}},
+                {"txtIn",    Kind::TextBox,       "",      120,  1100, 1500, 300},
+                {"pctBox",   Kind::PictureBox,    "",      2400, 900, 1200, 900},
                 {"Timer1",   Kind::Timer,         "",      0,    0,   0,    0,   {.interval = 20}},
             }};
         // clang-format on
@@ -40,6 +43,10 @@ public:
         bind<rt::ScrollBar>("hsbFlow", rt::on(&rt::ScrollBar::Change, &TracedForm::hsbFlow_Change));
     rt::ControlArray<rt::OptionButton> optMode = bindArray<rt::OptionButton>(
         "optMode", rt::on(&rt::OptionButton::Click, &TracedForm::optMode_Click));
+    rt::TextBox& txtIn =
+        bind<rt::TextBox>("txtIn", rt::on(&rt::TextBox::KeyPress, &TracedForm::txtIn_KeyPress));
+    rt::PictureBox& pctBox = bind<rt::PictureBox>(
+        "pctBox", rt::on(&rt::PictureBox::MouseDown, &TracedForm::pctBox_MouseDown));
     rt::Timer& Timer1 =
         bind<rt::Timer>("Timer1", rt::on(&rt::Timer::Tick, &TracedForm::Timer1_Timer));
     int ticks = 0;
@@ -50,6 +57,8 @@ public:
         Timer1.setEnabled(true);
     }
     void hsbFlow_Change() {}
+    void txtIn_KeyPress(rt::Integer&) {}
+    void pctBox_MouseDown(int, int, rt::Single, rt::Single) {}
     void optMode_Click(int index) { hsbFlow.setValue(index == 1 ? 9 : 1); }
     void Timer1_Timer()
     {
@@ -96,6 +105,8 @@ TEST_F(Trace, NamedHandlersNestByDepthWithTheirErrors)
     form.Timer1.fireTick();
     form.Timer1.fireTick();
     click(form.optMode[1]);
+    pressKey(form.txtIn, Qt::Key_A, "a");
+    mousePress(form.pctBox, 10, 10);
     EXPECT_EQ(received(), (QStringList{
                               "B\t0\tcmdStart_Click",
                               "B\t1\thsbFlow_Change",
@@ -110,6 +121,10 @@ TEST_F(Trace, NamedHandlersNestByDepthWithTheirErrors)
                               "B\t1\thsbFlow_Change",
                               "E\t1\thsbFlow_Change",
                               "E\t0\toptMode_Click(1)",
+                              "B\t0\ttxtIn_KeyPress",
+                              "E\t0\ttxtIn_KeyPress",
+                              "B\t0\tpctBox_MouseDown",
+                              "E\t0\tpctBox_MouseDown",
                           }));
 }
 
