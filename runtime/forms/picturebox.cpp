@@ -3,6 +3,7 @@
 #include "look.h"
 #include "program.h"
 #include "raster.h"
+#include "trace.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -86,7 +87,10 @@ private:
         const QPointF p = exactPosition(event);
         const Single x = Single(m_box.fromPixelX(p.x()));
         const Single y = Single(m_box.fromPixelY(p.y()));
-        runHandler([&] { handler(button, shift, x, y); });
+        runHandler([&] {
+            const detail::TraceScope trace(&handler);
+            handler(button, shift, x, y);
+        });
     }
 
     PictureBox& m_box;

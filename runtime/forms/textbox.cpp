@@ -2,6 +2,7 @@
 
 #include "look.h"
 #include "program.h"
+#include "trace.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -275,7 +276,11 @@ bool TextBox::keyPressed(QEvent* event)
     }
     if (code == 0) return false;
     Integer keyAscii(static_cast<int16_t>(code));
-    if (!runHandler([&] { KeyPress(keyAscii); })) return false;
+    if (!runHandler([&] {
+            const detail::TraceScope trace(&KeyPress);
+            KeyPress(keyAscii);
+        }))
+        return false;
     if (keyAscii == 0) return true;
     if (keyAscii != code && keyAscii >= 32) {
         // The handler replaced the character: type that one instead.
