@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "forms/filenumbers.h"
+#include "forms/font_offer.h"
 
 namespace editor1 {
 
@@ -77,18 +78,10 @@ void Form1::mnuFileExit_Click()
     rt::End();
 }
 
-// The dialog opens on the text box's own font and colour, so that a cancel,
-// whose values are copied back all the same, leaves the text as it was.
 void Form1::mnuEditSetfont_Click()
 {
     cdlPlumex.setFlags(rt::Long(257));
-    cdlPlumex.setFontName(txtBox.FontName());
-    cdlPlumex.setFontSize(txtBox.FontSize());
-    cdlPlumex.setFontBold(txtBox.FontBold());
-    cdlPlumex.setFontItalic(txtBox.FontItalic());
-    cdlPlumex.setFontStrikethru(txtBox.FontStrikethru());
-    cdlPlumex.setFontUnderline(txtBox.FontUnderline());
-    cdlPlumex.setColor(txtBox.ForeColor());
+    rt::offerFontOf(cdlPlumex, txtBox);  // so that a cancel changes nothing
     cdlPlumex.ShowFont();
     txtBox.setFontName(cdlPlumex.FontName());
     txtBox.setFontSize(cdlPlumex.FontSize());

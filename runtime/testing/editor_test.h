@@ -5,7 +5,25 @@
 
 #include "forms/forms.h"
 
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
 namespace rt::testing {
+
+// The window's menu bar as text, a line per menu: "File: New, Open, -, Exit".
+inline QStringList menuBarOf(const Form& form)
+{
+    QStringList bar;
+    for (QAction* menu : static_cast<QMainWindow*>(form.window())->menuBar()->actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        bar << menu->text() + QStringLiteral(": ") + items.join(QStringLiteral(", "));
+    }
+    return bar;
+}
 
 // Base of the editors' tests: the main window `F` shown, a folder for its
 // files, and the user's ways to its File menu and text box. `F` has a

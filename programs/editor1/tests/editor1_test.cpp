@@ -19,6 +19,8 @@ TEST_F(Editor1, ExitAndTheCloseBoxEndAtOnceWithUnsavedText)
     settle();
     EXPECT_EQ(f.Caption(), "Untitled - MiPlumex");
     EXPECT_EQ(f.txtBox.rectTwips(), QRectF(0, 0, 6885, 5505));
+    EXPECT_EQ(menuBarOf(f), QStringList({"File: New, Open, Save, Save As, -, Exit",
+                                         "Edit: Set Font, Set Bgndcolor"}));
     type("lost");
     EXPECT_EQ(f.Caption(), "Untitled - MiPlumex") << "changes are not shown";
     choose(f.mnuFileExit);
