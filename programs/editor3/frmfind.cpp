@@ -3,26 +3,16 @@
 #include "form1.h"
 #include "search.h"
 
-frmFind::frmFind()
-    : rt::Form(layout()),
-      Label1(control<rt::Label>("Label1")),
-      txtFind(control<rt::TextBox>("txtFind")),
-      chkCase(control<rt::CheckBox>("chkCase")),
-      cmdFind(control<rt::CommandButton>("cmdFind")),
-      Command2(control<rt::CommandButton>("Command2")),
-      Frame1(control<rt::Frame>("Frame1")),
-      optUp(control<rt::OptionButton>("optUp")),
-      optDown(control<rt::OptionButton>("optDown"))
-{
-    chkCase.Click = [this] { chkCase_Click(); };
-    cmdFind.Click = [this] { cmdFind_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-}
+#include "forms/dialog_behaviour.h"
+
+namespace editor3 {
 
 void frmFind::Form_Load()
 {
     startPos = rt::Integer(1);
     compareMode = 1;
+    // Enter in a text box finds the next match; Escape cancels.
+    rt::useDialogKeys(*this, cmdFind, Command2);
     // The search always runs forward: the direction shows "Down" and is fixed.
     optUp.setEnabled(false);
     optDown.setEnabled(false);
@@ -54,4 +44,7 @@ void frmFind::cmdFind_Click()
         QStringLiteral("El texto no se ha encontrado. ¿Desea recomenzar la búsqueda?");
     if (!findNext(main.txtBox, {startPos, foundPos, findText, compareMode}, restartQuestion))
         Hide();
+    rt::keepClearOfSelection(*this, main.txtBox);
 }
+
+}  // namespace editor3

@@ -3,29 +3,16 @@
 #include "form1.h"
 #include "search.h"
 
-frmReplace::frmReplace()
-    : rt::Form(layout()),
-      txtFind(control<rt::TextBox>("txtFind")),
-      txtReplace(control<rt::TextBox>("txtReplace")),
-      Label1(control<rt::Label>("Label1")),
-      Label2(control<rt::Label>("Label2")),
-      chkCase(control<rt::CheckBox>("chkCase")),
-      cmdFind(control<rt::CommandButton>("cmdFind")),
-      cmdCancel(control<rt::CommandButton>("cmdCancel")),
-      cmdReplaceAll(control<rt::CommandButton>("cmdReplaceAll")),
-      cmdReplace(control<rt::CommandButton>("cmdReplace"))
-{
-    chkCase.Click = [this] { chkCase_Click(); };
-    cmdFind.Click = [this] { cmdFind_Click(); };
-    cmdReplace.Click = [this] { cmdReplace_Click(); };
-    cmdReplaceAll.Click = [this] { cmdReplaceAll_Click(); };
-    cmdCancel.Click = [this] { cmdCancel_Click(); };
-}
+#include "forms/dialog_behaviour.h"
+
+namespace editor3 {
 
 void frmReplace::Form_Load()
 {
     startPos = rt::Integer(1);
     compareMode = 1;
+    // Enter in a text box finds the next match; Escape cancels.
+    rt::useDialogKeys(*this, cmdFind, cmdCancel);
 }
 
 void frmReplace::chkCase_Click()
@@ -47,6 +34,7 @@ void frmReplace::cmdFind_Click()
         QStringLiteral("El texto ya no se ha encontrado. ¿Desea recomenzar la búsqueda?");
     if (!findNext(main.txtBox, {startPos, foundPos, findText, compareMode}, restartQuestion))
         Hide();
+    rt::keepClearOfSelection(*this, main.txtBox);
 }
 
 void frmReplace::cmdReplace_Click()
@@ -62,5 +50,8 @@ void frmReplace::cmdReplaceAll_Click()
     const rt::Long replaceCount =
         replaceAll(rt::form<Form1>().txtBox, findText, txtReplace.Text(), compareMode);
     foundPos = rt::Long(0);
+    rt::keepClearOfSelection(*this, rt::form<Form1>().txtBox);
     rt::MsgBox("El texto ha sido reemplazado" + rt::Str(replaceCount) + " veces");
 }
+
+}  // namespace editor3

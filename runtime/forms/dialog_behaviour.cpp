@@ -5,10 +5,10 @@
 #include "textbox.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QShortcut>
 #include <QTextCursor>
 
 namespace rt {
@@ -34,6 +34,30 @@ QRect selectionOnScreen(const QPlainTextEdit& edit)
     return QRect(edit.viewport()->mapToGlobal(inViewport.topLeft()), inViewport.size());
 }
 
+// Clicks a button when Escape reaches the window: no control of a dialog
+// takes Escape for itself, so it comes up from whichever has the focus.
+class EscapeClicks : public QObject {
+public:
+    EscapeClicks(QWidget* window, CommandButton& button) : QObject(window), m_button(button)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            clickButton(m_button);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    CommandButton& m_button;
+};
+
 }  // namespace
 
 void useDialogKeys(Form& dialog, CommandButton& defaultButton, CommandButton& cancelButton)
@@ -44,10 +68,7 @@ void useDialogKeys(Form& dialog, CommandButton& defaultButton, CommandButton& ca
         QObject::connect(box->lineEdit(), &QLineEdit::returnPressed, box->lineEdit(),
                          [&defaultButton] { clickButton(defaultButton); });
     }
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), dialog.window());
-    escape->setContext(Qt::WindowShortcut);
-    QObject::connect(escape, &QShortcut::activated, escape,
-                     [&cancelButton] { clickButton(cancelButton); });
+    new EscapeClicks(dialog.window(), cancelButton);
 }
 
 void keepClearOfSelection(Form& dialog, const TextBox& box)

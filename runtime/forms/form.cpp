@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 namespace rt {
 
@@ -18,6 +19,17 @@ namespace rt {
 class FormWindow : public QMainWindow {
 public:
     explicit FormWindow(Form& form) : m_form(form) {}
+
+    // The platform window tells when the window is shown or uncovered
+    // (exposed); the widget itself only sees the repaints that follow. A new
+    // owner gives the window a new platform window, so this runs at each Show.
+    void watchExposure()
+    {
+        winId();
+        if (windowHandle() == m_watched) return;
+        m_watched = windowHandle();
+        m_watched->installEventFilter(this);
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override
@@ -39,9 +51,16 @@ protected:
         if (event->type() == QEvent::WindowActivate) m_form.activated();
         return QMainWindow::event(event);
     }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_watched && event->type() == QEvent::Expose && m_watched->isExposed())
+            m_form.exposed();
+        return QMainWindow::eventFilter(watched, event);
+    }
 
 private:
     Form& m_form;
+    QPointer<QWindow> m_watched;
 };
 
 Form::Form(const FormSpec& spec) : m_spec(spec)
@@ -127,6 +146,7 @@ Control* Form::createControl(const ControlSpec& spec, Container* container)
         case Kind::PictureBox: return new PictureBox(*this, spec, container);
         case Kind::Frame: return new Frame(*this, spec, container);
         case Kind::Timer: return new Timer(*this, spec, container);
+        case Kind::ListBox: return new ListBox(*this, spec, container);
         case Kind::Menu: return new Menu(*this, spec, container);
         case Kind::CommonDialog: return new CommonDialog(*this, spec, container);
         default: break;
@@ -172,6 +192,7 @@ void Form::Show(int modal, Form* owner)
             m_window->move(frame.topLeft());
         }
     }
+    m_window->watchExposure();
     if (modal) {
         m_window->setWindowModality(Qt::ApplicationModal);
         m_window->show();
@@ -218,6 +239,22 @@ void Form::closeRequested()
 void Form::resized()
 {
     if (m_loaded) runHandler([this] { Form_Resize(); });
+}
+
+// Form_Paint runs once the exposed window has been painted, outside the
+// paint itself, so that it may move the focus or change controls.
+void Form::exposed()
+{
+    if (m_paintPending) return;
+    m_paintPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_paintPending = false;
+            if (m_loaded && !m_unloading && m_window->isVisible())
+                runHandler([this] { Form_Paint(); });
+        },
+        Qt::QueuedConnection);
 }
 
 void Form::activated()

@@ -119,6 +119,7 @@ private:
     void releaseOwnedWindows();
     void resized();
     void activated();
+    void exposed();
 
     FormSpec m_spec;
     FormWindow* m_window = nullptr;
@@ -126,6 +127,7 @@ private:
     bool m_loaded = false;
     bool m_shownOnce = false;
     bool m_unloading = false;
+    bool m_paintPending = false;
 };
 
 }  // namespace rt

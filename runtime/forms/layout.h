@@ -78,6 +78,7 @@ struct Props {
     bool autoRedraw = false;  // picture boxes
     int interval = 0;         // timers, ms
     QString parentMenu = {};  // menu items: the menu they belong to; empty: the menu bar
+    int multiSelect = 0;      // list boxes: 0 single, 1 simple, 2 extended selection
 };
 
 // One control: laid out like a row of the table that describes the window.

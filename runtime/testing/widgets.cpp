@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -86,6 +87,29 @@ void dragThumbTo(ScrollBar& bar, int value)
     qt->setSliderDown(true);
     qt->setSliderPosition(position);
     qt->setSliderDown(false);
+}
+
+void clickItem(const ListBox& list, int row, Qt::KeyboardModifiers modifiers)
+{
+    QListWidget* qt = list.listWidget();
+    qt->scrollToItem(qt->item(row));
+    QTest::mouseClick(qt->viewport(), Qt::LeftButton, modifiers,
+                      qt->visualItemRect(qt->item(row)).center());
+}
+
+QStringList items(const ListBox& list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.ListCount(); ++i) texts << list.List(i);
+    return texts;
+}
+
+QList<int> selectedRows(const ListBox& list)
+{
+    QList<int> rows;
+    for (int i = 0; i < list.ListCount(); ++i)
+        if (list.Selected(i)) rows << i;
+    return rows;
 }
 
 void choose(const Menu& item)

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 namespace rt {
+class ListBox;
 class Menu;
 class ScrollBar;
 class PictureBox;
@@ -34,6 +35,11 @@ enum class BarPart { LineUp, LineDown, PageUp, PageDown };
 void step(ScrollBar& bar, BarPart part);
 // Drags the thumb to the position of `value` and releases it.
 void dragThumbTo(ScrollBar& bar, int value);
+// A click on item `row` of a list box, with Ctrl or Shift held if given.
+void clickItem(const ListBox& list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// The texts of a list box's items, and the rows of its selected items.
+QStringList items(const ListBox& list);
+QList<int> selectedRows(const ListBox& list);
 // Chooses a menu item, as a click on it does (nothing when it is disabled).
 void choose(const Menu& item);
 // Asks the window to close, as its close box does.

@@ -8,6 +8,7 @@
 #include <cmath>
 
 using namespace rt::testing;
+using tankfill_b::Form1;
 
 namespace {
 

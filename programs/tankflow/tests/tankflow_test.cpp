@@ -7,6 +7,7 @@
 #include <cmath>
 
 using namespace rt::testing;
+using tankflow::Form1;
 
 namespace {
 
