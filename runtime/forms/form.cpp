@@ -1,14 +1,21 @@
 #include "form.h"
 
+#include "accessible.h"
 #include "controls.h"
 #include "forms.h"
+#include "instances.h"
+#include "labelling.h"
 #include "program.h"
+#include "program_icon.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
@@ -63,13 +70,40 @@ private:
     QPointer<QWindow> m_watched;
 };
 
+// The client area: it holds the controls and shows the form's picture, if
+// any, at its natural size from the top left corner, cut off where the area
+// ends and never stretched.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget* parent, const QString& picture) : QWidget(parent)
+    {
+        if (picture.isEmpty()) return;
+        if (!m_picture.load(picture))
+            throw std::logic_error("missing form picture " + picture.toStdString());
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QWidget::paintEvent(event);
+        if (m_picture.isNull()) return;
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_picture);
+    }
+
+private:
+    QPixmap m_picture;
+};
+
 Form::Form(const FormSpec& spec) : m_spec(spec)
 {
+    installAccessibleControls();
     m_window = new FormWindow(*this);
+    m_window->setWindowIcon(programIcon());
     m_window->setObjectName(spec.name);
     m_window->setWindowTitle(spec.caption);
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-    auto* client = new QWidget(m_window);
+    auto* client = new ClientArea(m_window, spec.picture);
     client->setObjectName(spec.name + QStringLiteral("_client"));
     m_window->setCentralWidget(client);
     const QSize size(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
@@ -124,6 +158,7 @@ void Form::buildControls()
 {
     for (const ControlSpec& spec : m_spec.controls)
         m_controls.push_back(createControl(spec, containerFor(spec)));
+    linkLabels();
     // Focus moves in tab-index order.
     std::vector<QWidget*> order;
     std::vector<const Control*> sorted(m_controls.begin(), m_controls.end());
@@ -133,25 +168,43 @@ void Form::buildControls()
     for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+// Text boxes and scroll bars are named after the label beside them, whose
+// access letter then takes the focus to them.
+void Form::linkLabels()
+{
+    for (size_t i = 0; i < m_controls.size(); ++i) {
+        const int label = labelFor(m_spec.controls, i);
+        if (label < 0) continue;
+        Control* named = m_controls[i];
+        named->setLabelledBy(m_controls[size_t(label)]);
+        if (auto* shown = qobject_cast<QLabel*>(m_controls[size_t(label)]->widget()))
+            shown->setBuddy(named->widget());
+    }
+}
+
 Control* Form::createControl(const ControlSpec& spec, Container* container)
 {
+    Control* made = nullptr;
     switch (spec.kind) {
-        case Kind::CommandButton: return new CommandButton(*this, spec, container);
-        case Kind::OptionButton: return new OptionButton(*this, spec, container);
-        case Kind::CheckBox: return new CheckBox(*this, spec, container);
-        case Kind::Label: return new Label(*this, spec, container);
-        case Kind::TextBox: return new TextBox(*this, spec, container);
+        case Kind::CommandButton: made = new CommandButton(*this, spec, container); break;
+        case Kind::OptionButton: made = new OptionButton(*this, spec, container); break;
+        case Kind::CheckBox: made = new CheckBox(*this, spec, container); break;
+        case Kind::Label: made = new Label(*this, spec, container); break;
+        case Kind::TextBox: made = new TextBox(*this, spec, container); break;
         case Kind::HScrollBar:
-        case Kind::VScrollBar: return new ScrollBar(*this, spec, container);
-        case Kind::PictureBox: return new PictureBox(*this, spec, container);
-        case Kind::Frame: return new Frame(*this, spec, container);
-        case Kind::Timer: return new Timer(*this, spec, container);
-        case Kind::ListBox: return new ListBox(*this, spec, container);
-        case Kind::Menu: return new Menu(*this, spec, container);
-        case Kind::CommonDialog: return new CommonDialog(*this, spec, container);
-        default: break;
+        case Kind::VScrollBar: made = new ScrollBar(*this, spec, container); break;
+        case Kind::PictureBox: made = new PictureBox(*this, spec, container); break;
+        case Kind::Frame: made = new Frame(*this, spec, container); break;
+        case Kind::Timer: made = new Timer(*this, spec, container); break;
+        case Kind::ListBox: made = new ListBox(*this, spec, container); break;
+        case Kind::Menu: made = new Menu(*this, spec, container); break;
+        case Kind::CommonDialog: made = new CommonDialog(*this, spec, container); break;
     }
-    throw std::logic_error("control kind not supported yet: " + kindName(spec.kind).toStdString());
+    if (!made)
+        throw std::logic_error("control kind not supported yet: " +
+                               kindName(spec.kind).toStdString());
+    made->setUp();
+    return made;
 }
 
 Control* Form::find(const QString& name, int index) const
@@ -188,7 +241,7 @@ void Form::Show(int modal, Form* owner)
         }
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = m_window->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
+            frame.moveCenter(screen->availableGeometry().center() + instanceOffset());
             m_window->move(frame.topLeft());
         }
     }

@@ -113,6 +113,7 @@ protected:
 private:
     friend class FormWindow;
     void buildControls();
+    void linkLabels();
     Control* createControl(const ControlSpec& spec, Container* container);
     Container* containerFor(const ControlSpec& spec);
     void closeRequested();

@@ -5,9 +5,9 @@
 namespace rt {
 
 Frame::Frame(Form& form, const ControlSpec& spec, Container* container)
-    : Control(form, spec, container), m_box(new QGroupBox(spec.caption, container->childArea()))
+    : CaptionedControl(form, spec, container),
+      m_box(new QGroupBox(spec.caption, container->childArea()))
 {
-    setUp();
 }
 
 QWidget* Frame::widget() const
@@ -18,15 +18,13 @@ QWidget* Frame::childArea() const
 {
     return m_box;
 }
-QString Frame::Caption() const
+QString Frame::caption() const
 {
     return m_box->title();
 }
-
-void Frame::setCaption(const QString& caption)
+void Frame::showCaption(const QString& caption)
 {
     m_box->setTitle(caption);
-    updateAccessibleName();
 }
 
 }  // namespace rt

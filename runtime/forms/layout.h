@@ -100,6 +100,10 @@ struct FormSpec {
     int clientHeight = 0;  // twips
     std::vector<ControlSpec> controls;
     bool resizable = false;
+    // A background picture built into the program (a Qt resource path such as
+    // ":/lineup/quendal.jpg"), drawn at its natural size from the client
+    // area's top left corner; empty: none.
+    QString picture = {};
 };
 
 }  // namespace rt

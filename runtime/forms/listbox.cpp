@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace rt {
 
 // The toolkit's list, reporting the user's clicks and selecting keys to its
@@ -17,23 +19,49 @@ public:
     ListWidget(ListBox& owner, QWidget* parent) : QListWidget(parent), m_owner(owner) {}
 
 protected:
+    // Click runs once the selection is final, when the button is released
+    // over the list after a press on an item; the second press of a double
+    // click runs DblClick instead.
     void mousePressEvent(QMouseEvent* event) override
     {
         const bool onItem = itemAt(event->position().toPoint()) != nullptr;
         QListWidget::mousePressEvent(event);
-        if (onItem && event->button() == Qt::LeftButton) m_owner.userClicked();
+        m_clickPending = onItem && event->button() == Qt::LeftButton;
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        QListWidget::mouseReleaseEvent(event);
+        if (std::exchange(m_clickPending, false)) m_owner.userClicked();
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
         const bool onItem = itemAt(event->position().toPoint()) != nullptr;
+        m_clickPending = false;
+        // A second press on another item is taken as a first press there.
         QListWidget::mouseDoubleClickEvent(event);
-        if (onItem && event->button() == Qt::LeftButton) m_owner.userDoubleClicked();
+        if (!m_clickPending && onItem && event->button() == Qt::LeftButton)
+            m_owner.userDoubleClicked();
     }
     void keyPressEvent(QKeyEvent* event) override
     {
         const auto before = state();
         QListWidget::keyPressEvent(event);
         if (state() != before) m_owner.userClicked();
+    }
+    // Shift with a click or an arrow selects the range from the anchor to
+    // that item and nothing else; Ctrl+Shift adds the range to the selection.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override
+    {
+        auto command = QListWidget::selectionCommand(index, event);
+        const bool pressOrKey = event && (event->type() == QEvent::MouseButtonPress ||
+                                          event->type() == QEvent::KeyPress);
+        if (pressOrKey && selectionMode() == ExtendedSelection &&
+            command.testFlag(QItemSelectionModel::Current)) {
+            const auto modifiers = static_cast<const QInputEvent*>(event)->modifiers();
+            if (!(modifiers & Qt::ControlModifier)) command |= QItemSelectionModel::Clear;
+        }
+        return command;
     }
 
 private:
@@ -48,6 +76,7 @@ private:
     }
 
     ListBox& m_owner;
+    bool m_clickPending = false;
 };
 
 ListBox::ListBox(Form& form, const ControlSpec& spec, Container* container)
@@ -67,7 +96,6 @@ ListBox::ListBox(Form& form, const ControlSpec& spec, Container* container)
     m_list->setFocusPolicy(Qt::StrongFocus);
     m_list->setUniformItemSizes(true);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setUp();
 }
 
 QWidget* ListBox::widget() const
@@ -185,38 +213,6 @@ void ListBox::userClicked()
 void ListBox::userDoubleClicked()
 {
     fire(DblClick);
-}
-
-bool ListBox::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_list && event->type() == QEvent::Show && !m_named) {
-        m_named = true;
-        nameAfterNeighbouringLabel();
-    }
-    return Control::eventFilter(watched, event);
-}
-
-// A list box has no caption: screen readers announce it by the label just
-// above it or just left of it, as a sighted user reads the window.
-void ListBox::nameAfterNeighbouringLabel()
-{
-    const QRectF list = rectTwips();
-    constexpr double reach = 480;  // twips between label and list
-    for (const Control* c : form().controls()) {
-        const auto* label = dynamic_cast<const Label*>(c);
-        if (!label || label->Caption().isEmpty() || label->widget()->parent() != m_list->parent())
-            continue;
-        const QRectF r = label->rectTwips();
-        const bool above = std::abs(r.bottom() - list.top()) <= reach && r.right() > list.left() &&
-                           r.left() < list.right();
-        const bool leftOf = list.left() - r.right() >= -twipsPerPixel &&
-                            list.left() - r.right() <= reach && r.bottom() > list.top() &&
-                            r.top() < list.bottom();
-        if (above || leftOf) {
-            m_list->setAccessibleName(label->Caption());
-            return;
-        }
-    }
 }
 
 }  // namespace rt

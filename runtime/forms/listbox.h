@@ -62,20 +62,15 @@ public:
 
     QListWidget* listWidget() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     friend class ListWidget;
     // The row of `index`, raising Invalid procedure call outside the list.
     int row(Integer index) const;
     void userClicked();
     void userDoubleClicked();
-    void nameAfterNeighbouringLabel();
 
     ListWidget* m_list;
     int m_multiSelect;
-    bool m_named = false;
 };
 
 }  // namespace rt

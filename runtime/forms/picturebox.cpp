@@ -91,7 +91,10 @@ PictureBox::PictureBox(Form& form, const ControlSpec& spec, Container* container
     m_foreColor = p.foreColor.value_or(0);
     m_canvas = new PictureCanvas(*this, m_frame);
     m_canvas->setObjectName(spec.name + QStringLiteral("_canvas"));
-    setUp();
+}
+
+void PictureBox::finishSetUp()
+{
     canvasResized();
 }
 
@@ -197,9 +200,10 @@ void PictureBox::Cls()
     changed();
 }
 
-void PictureBox::setBackColor(int32_t colour)
+void PictureBox::setBackColor(Colour colour)
 {
     m_backColor = colour;
+    Control::setBackColor(colour);
     Cls();
 }
 

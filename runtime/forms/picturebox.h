@@ -55,11 +55,12 @@ public:
     void setCurrentY(double y) { m_currentY = y; }
     int DrawWidth() const { return m_drawWidth; }
     void setDrawWidth(int width);
-    int32_t ForeColor() const { return m_foreColor; }
-    void setForeColor(int32_t colour) { m_foreColor = colour; }
-    int32_t BackColor() const { return m_backColor; }
+    // The colour drawing uses when none is given.
+    Colour ForeColor() const override { return m_foreColor; }
+    void setForeColor(Colour colour) override { m_foreColor = colour; }
+    Colour BackColor() const override { return m_backColor; }
     // Changing the background colour clears the drawing.
-    void setBackColor(int32_t colour);
+    void setBackColor(Colour colour) override;
     bool AutoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
 
@@ -87,6 +88,7 @@ public:
     double fromPixelHeight(double ph) const override;
 
 protected:
+    void finishSetUp() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

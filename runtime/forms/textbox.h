@@ -52,10 +52,8 @@ public:
     bool FontUnderline() const;
     void setFontUnderline(bool on);
     // Text and background colours, 0x00BBGGRR.
-    Long ForeColor() const;
-    void setForeColor(Long colour);
-    Long BackColor() const;
-    void setBackColor(Long colour);
+    Colour ForeColor() const override;
+    Colour BackColor() const override;
 
     std::function<void()> Change;
     std::function<void(Integer& keyAscii)> KeyPress;

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QWidget>
 
@@ -70,6 +71,12 @@ void pressKey(const Control& control, int qtKey, const QString& text)
     QApplication::sendEvent(w, &press);
     QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
     QApplication::sendEvent(w, &release);
+}
+
+void typeAndEnter(const Control& control, const QString& text)
+{
+    typeText(control, text);
+    pressKey(control, Qt::Key_Return, QStringLiteral("\r"));
 }
 
 void step(ScrollBar& bar, BarPart part)
@@ -134,8 +141,14 @@ QStringList captionsThatDoNotFit(const Form& form)
         const QFontMetrics metrics(w->font());
         int needed = metrics.horizontalAdvance(shown);
         int available = w->width();
-        if (qobject_cast<QPushButton*>(w)) {
-            needed += 2 * w->style()->pixelMetric(QStyle::PM_ButtonMargin) / 2 + 4;
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            // The style draws the caption centred in the button's contents
+            // rectangle, inside its frame.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            available =
+                w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w).width();
         } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             const bool radio = qobject_cast<const QRadioButton*>(b) != nullptr;
             needed += w->style()->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth

@@ -29,6 +29,8 @@ double shareOf(const QImage& image, const QRect& area, QColor colour);
 void click(const Control& control);
 void typeText(const Control& control, const QString& text);
 void pressKey(const Control& control, int qtKey, const QString& text = {});
+// Types a text into a text box and presses Enter, as a user entering a value.
+void typeAndEnter(const Control& control, const QString& text);
 enum class BarPart { LineUp, LineDown, PageUp, PageDown };
 // An arrow click (line) or a track click (page) on a scroll bar: Up is towards
 // the left or top end.

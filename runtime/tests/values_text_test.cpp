@@ -71,6 +71,7 @@ TEST(NumberText, ValReadsTheLeadingNumberAndIsNumericTheWholeText)
     EXPECT_EQ(Val(QStringLiteral("\u0661\u0662")), 0) << "only ASCII digits count";
     for (const char* t : {"1e400", "-1e400", "1e99999999999999999999", "0.001e312"}) {
         EXPECT_EQ(errorNumber([&] { Val(QString::fromLatin1(t)); }), 6) << t;
+        EXPECT_FALSE(IsNumeric(QString::fromLatin1(t))) << t;
     }
 }
 

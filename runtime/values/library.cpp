@@ -94,16 +94,27 @@ Scanned scanNumber(QStringView s, qsizetype pos)
     return n;
 }
 
-Double valueOf(const Scanned& n)
+// The scanned number as a Double; `overflow` tells a number beyond the
+// Double range (a number too small for it reads as 0).
+Double valueOf(const Scanned& n, bool& overflow)
 {
     Double x = 0.0;
     const char* first = n.chars.data();
     const auto result = std::from_chars(first, first + n.chars.size(), x);
+    overflow = false;
     if (result.ec == std::errc::result_out_of_range) {
         // Either far beyond the largest Double or far below the smallest.
-        if (n.magnitude + n.exponent > 0) raise(ErrorCode::Overflow);
+        overflow = n.magnitude + n.exponent > 0;
         return 0.0;
     }
+    return x;
+}
+
+Double valueOf(const Scanned& n)
+{
+    bool overflow = false;
+    const Double x = valueOf(n, overflow);
+    if (overflow) raise(ErrorCode::Overflow);
     return x;
 }
 
@@ -118,7 +129,10 @@ Double Val(const QString& text)
 bool IsNumeric(const QString& text)
 {
     const Scanned n = scanNumber(text, skipBlanks(text, 0));
-    return n.found && skipBlanks(text, n.end) == text.size();
+    if (!n.found || skipBlanks(text, n.end) != text.size()) return false;
+    bool overflow = false;
+    valueOf(n, overflow);
+    return !overflow;
 }
 
 bool IsNumeric(const Variant& value)

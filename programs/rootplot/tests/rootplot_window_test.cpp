@@ -14,6 +14,7 @@ TEST_F(RootPlot, WindowMatchesItsLayoutAndEveryCaptionFits)
     EXPECT_EQ(QSize(f.ScaleWidth(), f.ScaleHeight()), QSize(7275, 7035));
     EXPECT_EQ(captionsThatDoNotFit(f), QStringList());
     EXPECT_EQ(layoutMismatches(f), QStringList());
+    EXPECT_EQ(accessibilityProblems(f), QStringList());
 }
 
 TEST_F(RootPlot, LoadSetsTheCubicItsTextsAndHidesThePlot)
