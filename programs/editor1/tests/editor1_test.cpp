@@ -2,6 +2,7 @@
 // caption follows files only, and the same bytes on disk as the other editions.
 #include "form1.h"
 
+#include "accessibility.h"
 #include "editor_test.h"
 
 using namespace rt::testing;
@@ -19,6 +20,7 @@ TEST_F(Editor1, ExitAndTheCloseBoxEndAtOnceWithUnsavedText)
     settle();
     EXPECT_EQ(f.Caption(), "Untitled - MiPlumex");
     EXPECT_EQ(f.txtBox.rectTwips(), QRectF(0, 0, 6885, 5505));
+    EXPECT_EQ(accessibilityProblems(f), QStringList());
     EXPECT_EQ(menuBarOf(f), QStringList({"File: New, Open, Save, Save As, -, Exit",
                                          "Edit: Set Font, Set Bgndcolor"}));
     type("lost");
