@@ -201,6 +201,7 @@ int peakMemoryChild(const QString& mode, const QString& path)
         QCoreApplication::processEvents();
         QFile::remove(copy);
     }
+    rt::unloadAllForms();
     std::printf("%ld\n", peakKiB());
     return 0;
 }
