@@ -6,6 +6,8 @@
 #include "frmfind.h"
 #include "frmreplace.h"
 
+#include "editor_scaling.h"
+
 #include "forms/runtime.h"
 
 #include <QApplication>
@@ -26,24 +28,8 @@
 namespace {
 
 constexpr qsizetype documentBytes = 10 * 1024 * 1024;
-// Lines holding the search word; the search benchmarks look for it.
-constexpr int matchingLines = 100'000;
+// The search benchmarks look for the word the first 100,000 lines hold.
 const QString searchWord = QStringLiteral("needle");
-
-// About 10 MB of CR LF lines; the first 100,000 hold the search word once.
-QByteArray generatedDocument()
-{
-    QByteArray bytes;
-    bytes.reserve(documentBytes + 128);
-    for (int line = 0; bytes.size() < documentBytes; ++line) {
-        bytes += "Line ";
-        bytes += QByteArray::number(line).rightJustified(7, '0');
-        bytes +=
-            line < matchingLines ? ": a needle in the haystack, " : ": only hay in this stack, ";
-        bytes += "the quick brown fox jumps over the lazy dog.\r\n";
-    }
-    return bytes;
-}
 
 // Answers the editor's file dialogs with one path.
 class ChoosesFile : public rt::DesktopInteraction {
@@ -93,6 +79,8 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     rt::initialiseLook();
     rt::setProgramTitle(QStringLiteral("editor3"));
+    if (argc > 3 && QByteArray(argv[1]) == "--peak")
+        return peakMemoryChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
 
     QTemporaryDir folder;
@@ -101,7 +89,7 @@ int main(int argc, char** argv)
     {
         QFile out(source);
         if (!out.open(QIODevice::WriteOnly)) return 1;
-        out.write(generatedDocument());
+        out.write(benchDocument(documentBytes));
     }
     std::printf("editor3 on a %.1f MB document, fastest of %d runs (platform: %s)\n",
                 QFileInfo(source).size() / 1048576.0, runs,
@@ -227,5 +215,8 @@ int main(int argc, char** argv)
 
     rt::setInteraction(nullptr);
     rt::unloadAllForms();
+    benchScaling(folder.path());
+    rt::unloadAllForms();
+    benchPeakMemory(QCoreApplication::applicationFilePath(), folder.path());
     return 0;
 }

@@ -3,6 +3,9 @@
 #include "frmfind.h"
 #include "frmreplace.h"
 
+#include "forms/filenumbers.h"
+#include "forms/font_offer.h"
+
 namespace editor3 {
 
 namespace {
@@ -51,19 +54,14 @@ void Form1::mnuFileOpen_Click()
     dlgPlumex.setFilterIndex(rt::Integer(1));
     dlgPlumex.ShowOpen();
     if (dlgPlumex.FileTitle().isEmpty()) return;
-    const QString path = dlgPlumex.FileName();
-    rt::TextDocument doc;
-    try {
-        doc = rt::readTextFile(path);
-    } catch (const rt::RuntimeError& error) {
-        rt::MsgBox("No se ha podido abrir el fichero " + path + "\r\n\r\n" + error.description(),
-                   rt::vbExclamation);
-        return;
-    }
-    fileName = path;
+    // Read first: a file that cannot be read ends this handler with the
+    // document, its name and caption as they were.
+    rt::Open(dlgPlumex.FileName(), rt::FileMode::Input, 1);
+    const QString text = rt::Input(rt::LOF(1), 1);
+    fileFormat = rt::Close(1);
+    fileName = dlgPlumex.FileName();
     fileTitle = dlgPlumex.FileTitle();
-    fileFormat = doc.format;
-    txtBox.setText(doc.text);
+    txtBox.setText(text);
     showSaved();
 }
 
@@ -94,13 +92,7 @@ void Form1::Form_QueryUnload(int& cancel, int /*unloadMode*/)
 void Form1::mnuEditSetFont_Click()
 {
     dlgPlumex.setFlags(rt::Long(257));
-    dlgPlumex.setFontName(txtBox.FontName());
-    dlgPlumex.setFontSize(txtBox.FontSize());
-    dlgPlumex.setFontBold(txtBox.FontBold());
-    dlgPlumex.setFontItalic(txtBox.FontItalic());
-    dlgPlumex.setFontStrikethru(txtBox.FontStrikethru());
-    dlgPlumex.setFontUnderline(txtBox.FontUnderline());
-    dlgPlumex.setColor(txtBox.ForeColor());
+    rt::offerFontOf(dlgPlumex, txtBox);
     dlgPlumex.ShowFont();
     txtBox.setFontName(dlgPlumex.FontName());
     txtBox.setFontSize(dlgPlumex.FontSize());
@@ -156,7 +148,7 @@ void Form1::startUntitled()
 bool Form1::save()
 {
     if (fileName.isEmpty()) return saveAs();
-    if (!writeTo(fileName)) return false;
+    writeFile(fileName);
     showSaved();
     return true;
 }
@@ -166,26 +158,20 @@ bool Form1::saveAs()
     dlgPlumex.setDefaultExt("txt");
     dlgPlumex.ShowSave();
     if (dlgPlumex.FileName().isEmpty()) return false;
-    const QString path = dlgPlumex.FileName();
-    const QString title = dlgPlumex.FileTitle();
-    if (!writeTo(path)) return false;
-    fileName = path;
-    fileTitle = title;
+    writeFile(dlgPlumex.FileName());
+    fileName = dlgPlumex.FileName();
+    fileTitle = dlgPlumex.FileTitle();
     showSaved();
     return true;
 }
 
-// Writes the text; on failure says why and leaves everything as it was.
-bool Form1::writeTo(const QString& path)
+// Prints the text to `path` as file 1; a file that cannot be written is
+// reported by name and ends the running handler, changing nothing.
+void Form1::writeFile(const QString& path)
 {
-    try {
-        fileFormat = rt::writeTextFile(path, txtBox.Text(), fileFormat);
-        return true;
-    } catch (const rt::RuntimeError& error) {
-        rt::MsgBox("No se ha podido guardar el fichero " + path + "\r\n\r\n" + error.description(),
-                   rt::vbExclamation);
-        return false;
-    }
+    rt::Open(path, rt::FileMode::Output, 1, fileFormat);
+    rt::Print(1, txtBox.Text());
+    fileFormat = rt::Close(1);
 }
 
 void Form1::showSaved()

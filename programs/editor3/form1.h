@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/runtime.h"
-#include "forms/textfile.h"
+#include "forms/textcodec.h"
 
 namespace editor3 {
 
@@ -61,10 +61,11 @@ protected:
     void Form_QueryUnload(int& cancel, int unloadMode) override;
 
 private:
-    // Each returns false when the text was not saved (cancelled or failed).
+    // Each returns false when the save was cancelled; one that fails ends
+    // the running handler.
     bool save();
     bool saveAs();
-    bool writeTo(const QString& path);
+    void writeFile(const QString& path);
     // Asks whether to save unsaved text before it is replaced; false when
     // the user cancelled or the save did not happen.
     bool mayDiscardText(const QString& question);

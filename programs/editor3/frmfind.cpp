@@ -3,12 +3,16 @@
 #include "form1.h"
 #include "search.h"
 
+#include "forms/dialog_behaviour.h"
+
 namespace editor3 {
 
 void frmFind::Form_Load()
 {
     startPos = rt::Integer(1);
     compareMode = 1;
+    // Enter in a text box finds the next match; Escape cancels.
+    rt::useDialogKeys(*this, cmdFind, Command2);
     // The search always runs forward: the direction shows "Down" and is fixed.
     optUp.setEnabled(false);
     optDown.setEnabled(false);
@@ -40,6 +44,7 @@ void frmFind::cmdFind_Click()
         QStringLiteral("El texto no se ha encontrado. ¿Desea recomenzar la búsqueda?");
     if (!findNext(main.txtBox, {startPos, foundPos, findText, compareMode}, restartQuestion))
         Hide();
+    rt::keepClearOfSelection(*this, main.txtBox);
 }
 
 }  // namespace editor3

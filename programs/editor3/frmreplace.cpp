@@ -3,12 +3,16 @@
 #include "form1.h"
 #include "search.h"
 
+#include "forms/dialog_behaviour.h"
+
 namespace editor3 {
 
 void frmReplace::Form_Load()
 {
     startPos = rt::Integer(1);
     compareMode = 1;
+    // Enter in a text box finds the next match; Escape cancels.
+    rt::useDialogKeys(*this, cmdFind, cmdCancel);
 }
 
 void frmReplace::chkCase_Click()
@@ -30,6 +34,7 @@ void frmReplace::cmdFind_Click()
         QStringLiteral("El texto ya no se ha encontrado. ¿Desea recomenzar la búsqueda?");
     if (!findNext(main.txtBox, {startPos, foundPos, findText, compareMode}, restartQuestion))
         Hide();
+    rt::keepClearOfSelection(*this, main.txtBox);
 }
 
 void frmReplace::cmdReplace_Click()
@@ -45,6 +50,7 @@ void frmReplace::cmdReplaceAll_Click()
     const rt::Long replaceCount =
         replaceAll(rt::form<Form1>().txtBox, findText, txtReplace.Text(), compareMode);
     foundPos = rt::Long(0);
+    rt::keepClearOfSelection(*this, rt::form<Form1>().txtBox);
     rt::MsgBox("El texto ha sido reemplazado" + rt::Str(replaceCount) + " veces");
 }
 

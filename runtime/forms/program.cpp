@@ -69,6 +69,8 @@ bool runHandler(const std::function<void()>& handler)
         return true;
     } catch (const EndRequested&) {
         return true;
+    } catch (const ReportedFailure&) {
+        return false;
     } catch (const RuntimeError& error) {
         report(error.number(), error.description());
     } catch (const std::exception& error) {

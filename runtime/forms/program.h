@@ -32,6 +32,9 @@ auto runModal(F&& modal);
 
 // Thrown by End() to stop the running handler at once; the boundary swallows it.
 struct EndRequested {};
+// Thrown to end the running handler after its failure was already shown to
+// the user (a file that could not be read or written); the boundary swallows it.
+struct ReportedFailure {};
 
 // Shows a message box: buttons and icon from `style`, title the program's
 // unless given. CR LF in the prompt is a line break.

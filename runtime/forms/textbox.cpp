@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace rt {
 
@@ -83,6 +84,12 @@ QString TextBox::Text() const
     m_text = m_multi->document()->toRawText();
     m_text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     m_textKnown = true;
+    // Kept only while the current event is handled: a large document is not
+    // held twice while the user goes on working.
+    QTimer::singleShot(0, this, [this] {
+        m_text = QString();
+        m_textKnown = false;
+    });
     return m_text;
 }
 

@@ -1,142 +1,109 @@
 #include "textfile.h"
 
+#include "interaction.h"
+#include "program.h"
 #include "values/errors.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
-#include <algorithm>
-#include <array>
 #include <cerrno>
-#include <optional>
+#include <cstring>
+#include <new>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rt {
 
 namespace {
 
-const QByteArray utf8Bom("\xEF\xBB\xBF", 3);
-
-// Windows-1252 bytes 0x80..0x9F; the unassigned ones map to the C1 control
-// of the same code so that they survive a round trip.
-constexpr std::array<char16_t, 32> cp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+// Closes a file descriptor when it goes out of scope.
+struct Descriptor {
+    int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0) ::close(fd);
+    }
 };
 
-QString fromWindows1252(const QByteArray& bytes)
+[[noreturn]] void raiseForOpenError(int error, const QString& path)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        *out++ = QChar(byte >= 0x80 && byte < 0xA0 ? cp1252High[byte - 0x80] : char16_t(byte));
-    }
-    return text;
+    if (error == ENOENT || error == ENOTDIR)
+        raise(QFileInfo(path).dir().exists() ? ErrorCode::FileNotFound : ErrorCode::PathNotFound);
+    if (error == EACCES || error == EPERM) raise(ErrorCode::PermissionDenied);
+    raise(ErrorCode::PathFileAccessError, QString::fromLocal8Bit(std::strerror(error)));
 }
 
-// Empty when some character has no Windows-1252 byte.
-std::optional<QByteArray> toWindows1252(const QString& text)
+[[noreturn]] void raiseNotRegular()
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* out = bytes.data();
-    for (const QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            *out++ = char(u);
-            continue;
+    raise(ErrorCode::PathFileAccessError, QStringLiteral("not a regular file"));
+}
+
+[[noreturn]] void raiseTooLarge(qint64 size)
+{
+    raise(ErrorCode::PathFileAccessError, QStringLiteral("too large to edit (%1 MB; at most %2 MB)")
+                                              .arg((size + (1 << 20) - 1) >> 20)
+                                              .arg(maxDocumentBytes >> 20));
+}
+
+// The whole content of a regular file. Opening does not wait for a FIFO's
+// writer, and nothing is read from anything but a regular file.
+QByteArray readRegularFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const Descriptor file{::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    if (file.fd < 0) raiseForOpenError(errno, path);
+    struct stat info {};
+    if (::fstat(file.fd, &info) != 0) raise(ErrorCode::DeviceIOError);
+    if (!S_ISREG(info.st_mode)) raiseNotRegular();
+    if (info.st_size > maxDocumentBytes) raiseTooLarge(info.st_size);
+    QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            // The file grew while being read: take what follows, within the limit.
+            if (bytes.size() >= maxDocumentBytes) {
+                char probe;
+                if (::read(file.fd, &probe, 1) > 0) raiseTooLarge(maxDocumentBytes + 1);
+                break;
+            }
+            bytes.resize(std::min<qsizetype>(maxDocumentBytes, bytes.size() + (1 << 16)));
         }
-        const auto* found = std::find(cp1252High.begin(), cp1252High.end(), u);
-        if (found == cp1252High.end()) return std::nullopt;
-        *out++ = char(0x80 + (found - cp1252High.begin()));
+        const ssize_t got = ::read(file.fd, bytes.data() + filled, size_t(bytes.size() - filled));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) raise(ErrorCode::DeviceIOError, QString::fromLocal8Bit(std::strerror(errno)));
+        if (got == 0) break;
+        filled += got;
     }
+    bytes.truncate(filled);
     return bytes;
 }
 
-std::optional<QString> fromUtf8(QByteArrayView bytes)
+// Makes the rename of a file in `folder` itself durable; best effort.
+void syncFolder(const QString& folder)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
-                                                     QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError()) return std::nullopt;
-    return text;
+    const Descriptor dir{::open(QFile::encodeName(folder).constData(), O_RDONLY | O_CLOEXEC)};
+    if (dir.fd >= 0) ::fsync(dir.fd);
 }
 
-// The line-end style most lines of `text` use: CR LF only when they outnumber
-// bare LF and bare CR line ends.
-LineEnd usualLineEnd(const QString& text)
+void tellFailure(const QString& what, const QString& path, const RuntimeError& error)
 {
-    const qsizetype crLf = text.count(QStringLiteral("\r\n"));
-    const qsizetype others =
-        text.count(QLatin1Char('\r')) + text.count(QLatin1Char('\n')) - 2 * crLf;
-    return crLf > 0 && crLf >= others ? LineEnd::CrLf : LineEnd::Lf;
-}
-
-[[noreturn]] void raiseForMissing(const QFileInfo& info)
-{
-    raise(info.dir().exists() ? ErrorCode::FileNotFound : ErrorCode::PathNotFound);
+    MsgBox(what + path + QStringLiteral("\r\n\r\n") + error.description(), vbExclamation);
 }
 
 }  // namespace
 
-TextDocument decodeText(const QByteArray& bytes)
-{
-    TextDocument doc;
-    const bool bom = bytes.startsWith(utf8Bom);
-    if (auto utf8 = fromUtf8(QByteArrayView(bytes).sliced(bom ? 3 : 0))) {
-        doc.text = std::move(*utf8);
-        doc.format.encoding = bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
-    } else {
-        doc.text = fromWindows1252(bytes);
-        doc.format.encoding = TextEncoding::Windows1252;
-    }
-    doc.format.lineEnd = usualLineEnd(doc.text);
-    doc.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    doc.text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    doc.format.finalLineEnd = doc.text.endsWith(QLatin1Char('\n'));
-    return doc;
-}
-
-QByteArray encodeText(const QString& text, const TextFormat& format, TextFormat* written)
-{
-    QString lines = text;
-    if (format.finalLineEnd && !lines.endsWith(QLatin1Char('\n'))) lines += QLatin1Char('\n');
-    if (format.lineEnd == LineEnd::CrLf) lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    TextFormat used = format;
-    QByteArray bytes;
-    if (format.encoding == TextEncoding::Windows1252) {
-        if (auto single = toWindows1252(lines)) {
-            bytes = std::move(*single);
-        } else {
-            used.encoding = TextEncoding::Utf8;
-        }
-    }
-    if (used.encoding != TextEncoding::Windows1252) {
-        bytes = lines.toUtf8();
-        if (used.encoding == TextEncoding::Utf8WithBom) bytes.prepend(utf8Bom);
-    }
-    if (written) *written = used;
-    return bytes;
-}
-
 TextDocument readTextFile(const QString& path)
 {
-    const QFileInfo info(path);
     if (path.isEmpty()) raise(ErrorCode::BadFileNameOrNumber);
-    if (!info.exists()) raiseForMissing(info);
-    if (info.isDir()) raise(ErrorCode::PathFileAccessError);
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        const bool denied = errno == EACCES || errno == EPERM || !info.isReadable();
-        raise(denied ? ErrorCode::PermissionDenied : ErrorCode::PathFileAccessError);
+    try {
+        return decodeDocument(readRegularFile(path));
+    } catch (const std::bad_alloc&) {
+        raiseTooLarge(QFileInfo(path).size());
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) raise(ErrorCode::DeviceIOError);
-    return decodeText(bytes);
 }
 
 TextFormat writeTextFile(const QString& path, const QString& text, const TextFormat& format)
@@ -144,9 +111,9 @@ TextFormat writeTextFile(const QString& path, const QString& text, const TextFor
     const QFileInfo info(path);
     if (path.isEmpty()) raise(ErrorCode::BadFileNameOrNumber);
     if (!info.dir().exists()) raise(ErrorCode::PathNotFound);
-    if (info.isDir()) raise(ErrorCode::PathFileAccessError);
-    TextFormat used;
-    const QByteArray bytes = encodeText(text, format, &used);
+    struct stat existing {};
+    if (::stat(QFile::encodeName(path).constData(), &existing) == 0 && !S_ISREG(existing.st_mode))
+        raiseNotRegular();
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
@@ -155,12 +122,49 @@ TextFormat writeTextFile(const QString& path, const QString& text, const TextFor
                             !QFileInfo(info.absolutePath()).isWritable();
         raise(denied ? ErrorCode::PermissionDenied : ErrorCode::PathFileAccessError);
     }
-    if (file.write(bytes) != bytes.size()) {
+    bool written = true;
+    const TextFormat used = encodeDocument(text, format, [&](QByteArrayView piece) {
+        written = written && file.write(piece.data(), piece.size()) == piece.size();
+    });
+    // The new text is on the disk before it takes the old one's place.
+    if (!written || !file.flush() || ::fsync(file.handle()) != 0) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        raise(ErrorCode::DeviceIOError);
+        raise(ErrorCode::DeviceIOError, reason);
     }
-    if (!file.commit()) raise(ErrorCode::PathFileAccessError);
+    if (!file.commit()) raise(ErrorCode::PathFileAccessError, file.errorString());
+    syncFolder(info.absolutePath());
     return used;
+}
+
+std::optional<TextDocument> readDocument(const QString& path)
+{
+    std::optional<TextDocument> doc;
+    try {
+        doc = readTextFile(path);
+    } catch (const RuntimeError& error) {
+        tellFailure(QStringLiteral("No se ha podido abrir el fichero "), path, error);
+        return std::nullopt;
+    }
+    if (doc->breakingCharacters > 0) {
+        MsgBox(QStringLiteral("El fichero %1 contiene caracteres de separación (U+2029, U+FDD0 o "
+                              "U+FDD1) que el editor muestra como saltos de línea: si lo guarda, "
+                              "se guardarán como saltos de línea.")
+                   .arg(path),
+               vbInformation);
+    }
+    return doc;
+}
+
+bool writeDocument(const QString& path, const QString& text, TextFormat& format)
+{
+    try {
+        format = writeTextFile(path, text, format);
+        return true;
+    } catch (const RuntimeError& error) {
+        tellFailure(QStringLiteral("No se ha podido guardar el fichero "), path, error);
+        return false;
+    }
 }
 
 }  // namespace rt

@@ -1,0 +1,112 @@
+#include "form1.h"
+
+#include "forms/filenumbers.h"
+#include "forms/font_offer.h"
+
+namespace editor1 {
+
+namespace {
+const QString appName = QStringLiteral(" - MiPlumex");
+}  // namespace
+
+void Form1::Form_Load()
+{
+    setCaption("Untitled - MiPlumex");
+    txtBox.setLeft(0);
+    txtBox.setTop(0);
+    txtBox.setFontName("Monospace");
+    fileTitle = QString();
+    fileName.clear();
+}
+
+// The text box fills the client area, so that no line or caret is ever
+// hidden under the window's edges.
+void Form1::Form_Resize()
+{
+    txtBox.Move(0, 0, ScaleWidth(), ScaleHeight());
+}
+
+// Unsaved text is lost without a question: this edition tracks no changes.
+void Form1::mnuFileNew_Click()
+{
+    txtBox.setText("");
+    fileTitle = QString();
+    fileName.clear();
+    fileFormat = rt::TextFormat{};
+    setCaption("Untitled - MiPlumex");
+}
+
+void Form1::mnuFileOpen_Click()
+{
+    cdlPlumex.setFilter("texto (*.txt)|*.txt|todos (*.*)|*.*");
+    cdlPlumex.ShowOpen();
+    if (cdlPlumex.FileTitle().isEmpty()) return;
+    // Read first: a file that cannot be read ends this handler with the
+    // document, its name and caption as they were.
+    rt::Open(cdlPlumex.FileName(), rt::FileMode::Input, 1);
+    const QString text = rt::Input(rt::LOF(1), 1);
+    fileFormat = rt::Close(1);
+    fileTitle = cdlPlumex.FileTitle();
+    fileName = cdlPlumex.FileName();
+    txtBox.setText(text);
+    setCaption(fileTitle.toText() + appName);
+}
+
+// The caption stays as it is: it never showed a change.
+void Form1::mnuFileSave_Click()
+{
+    if (fileTitle.toText().isEmpty()) {
+        mnuFileSaveAs_Click();
+        return;
+    }
+    writeFile(fileName);
+}
+
+void Form1::mnuFileSaveAs_Click()
+{
+    cdlPlumex.setDefaultExt("txt");
+    cdlPlumex.ShowSave();
+    if (cdlPlumex.FileName().isEmpty()) return;
+    writeFile(cdlPlumex.FileName());
+    fileTitle = cdlPlumex.FileTitle();
+    fileName = cdlPlumex.FileName();
+    setCaption(fileTitle.toText() + appName);
+}
+
+void Form1::mnuFileExit_Click()
+{
+    rt::End();
+}
+
+void Form1::mnuEditSetfont_Click()
+{
+    cdlPlumex.setFlags(rt::Long(257));
+    rt::offerFontOf(cdlPlumex, txtBox);  // so that a cancel changes nothing
+    cdlPlumex.ShowFont();
+    txtBox.setFontName(cdlPlumex.FontName());
+    txtBox.setFontSize(cdlPlumex.FontSize());
+    txtBox.setFontBold(cdlPlumex.FontBold());
+    txtBox.setFontItalic(cdlPlumex.FontItalic());
+    txtBox.setFontStrikethru(cdlPlumex.FontStrikethru());
+    txtBox.setFontUnderline(cdlPlumex.FontUnderline());
+    txtBox.setForeColor(cdlPlumex.Color());
+}
+
+// Flags keeps whatever it holds (257 after a Set Font).
+void Form1::mnuEditSetBgndColor_Click()
+{
+    cdlPlumex.setColor(txtBox.BackColor());
+    cdlPlumex.ShowColor();
+    txtBox.setBackColor(cdlPlumex.Color());
+}
+
+// Prints the text to `path` as file 1; a file that cannot be written is
+// reported by name and ends the running handler, changing nothing.
+void Form1::writeFile(const QString& path)
+{
+    rt::Open(path, rt::FileMode::Output, 1, fileFormat);
+    rt::Print(1, txtBox.Text());
+    fileFormat = rt::Close(1);
+}
+
+}  // namespace editor1

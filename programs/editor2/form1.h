@@ -1,0 +1,61 @@
+#pragma once
+
+#include "forms/runtime.h"
+#include "forms/textcodec.h"
+
+namespace editor2 {
+
+// The second edition of the editor: one text box filling the window, the
+// File and Edit menus and a common dialog. It tracks unsaved changes, shows
+// them with a "*" in the caption and asks before text is thrown away.
+class Form1 : public rt::Form {
+public:
+    Form1() : rt::Form(layout()) {}
+    static const rt::FormSpec& layout();
+
+    // The controls the code uses, each with the handlers of its events.
+    rt::TextBox& txtBox =
+        bind<rt::TextBox>("txtBox", rt::on(&rt::TextBox::Change, &Form1::txtBox_Change));
+    rt::CommonDialog& cdlPlumex = bind<rt::CommonDialog>("cdlPlumex");
+    rt::Menu& mnuFileNew =
+        bind<rt::Menu>("mnuFileNew", rt::on(&rt::Menu::Click, &Form1::mnuFileNew_Click));
+    rt::Menu& mnuFileOpen =
+        bind<rt::Menu>("mnuFileOpen", rt::on(&rt::Menu::Click, &Form1::mnuFileOpen_Click));
+    rt::Menu& mnuFileSave =
+        bind<rt::Menu>("mnuFileSave", rt::on(&rt::Menu::Click, &Form1::mnuFileSave_Click));
+    rt::Menu& mnuFileSaveAs =
+        bind<rt::Menu>("mnuFileSaveAs", rt::on(&rt::Menu::Click, &Form1::mnuFileSaveAs_Click));
+    rt::Menu& mnuFileExit =
+        bind<rt::Menu>("mnuFileExit", rt::on(&rt::Menu::Click, &Form1::mnuFileExit_Click));
+    rt::Menu& mnuEditSetfont =
+        bind<rt::Menu>("mnuEditSetfont", rt::on(&rt::Menu::Click, &Form1::mnuEditSetfont_Click));
+    rt::Menu& mnuEditSetBgndColor = bind<rt::Menu>(
+        "mnuEditSetBgndColor", rt::on(&rt::Menu::Click, &Form1::mnuEditSetBgndColor_Click));
+
+    rt::Integer saved;          // True while the text has no changes since loaded, saved or started
+    rt::Variant fileTitle;      // the file's name without its folder; empty: no file
+    QString fileName;           // the file's full path; empty: no file
+    rt::TextFormat fileFormat;  // encoding and line ends the document is saved with
+
+    void txtBox_Change();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
+    void mnuEditSetfont_Click();
+    void mnuEditSetBgndColor_Click();
+
+protected:
+    void Form_Load() override;
+    void Form_Resize() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+
+private:
+    // Asks "¿desea guardar los cambios?" when the text has unsaved changes and
+    // saves on Yes; false when that save was cancelled, so the text must stay.
+    bool offerToSave();
+    void writeFile(const QString& path);
+};
+
+}  // namespace editor2

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "form_test.h"
+#include "temp_folder.h"
+
+#include "forms/forms.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace rt::testing {
+
+// The window's menu bar as text, a line per menu: "File: New, Open, -, Exit".
+inline QStringList menuBarOf(const Form& form)
+{
+    QStringList bar;
+    for (QAction* menu : static_cast<QMainWindow*>(form.window())->menuBar()->actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        bar << menu->text() + QStringLiteral(": ") + items.join(QStringLiteral(", "));
+    }
+    return bar;
+}
+
+// Base of the editors' tests: the main window `F` shown, a folder for its
+// files, and the user's ways to its File menu and text box. `F` has a
+// multi-line `txtBox` and the menu items `mnuFileOpen`, `mnuFileSave` and
+// `mnuFileSaveAs`.
+template <typename F>
+class EditorTest : public FormTest {
+protected:
+    explicit EditorTest(const QString& programTitle) : FormTest(programTitle), f(rt::form<F>())
+    {
+        f.Show();
+    }
+
+    QString path(const QString& name) const { return folder.path(name); }
+    QByteArray bytesOf(const QString& name) const { return folder.bytesOf(name); }
+    void writeBytes(const QString& name, const QByteArray& bytes) const
+    {
+        ASSERT_TRUE(folder.write(name, bytes));
+    }
+
+    void type(const QString& text) { typeText(f.txtBox, text); }
+    void open(const QString& name)
+    {
+        user.chooseFile(path(name));
+        choose(f.mnuFileOpen);
+    }
+    void saveAs(const QString& name)
+    {
+        user.chooseFile(path(name));
+        choose(f.mnuFileSaveAs);
+    }
+    void save() { choose(f.mnuFileSave); }
+
+    TempFolder folder;
+    F& f;
+};
+
+}  // namespace rt::testing
