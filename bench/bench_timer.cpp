@@ -7,8 +7,11 @@
 #include "tick_meter.h"
 
 #include "forms/runtime.h"
+#include "forms/trace.h"
 
 #include <QApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 
 #include <cstdio>
@@ -49,6 +52,22 @@ int main(int argc, char** argv)
         printFigures(measureProgramTimer(QStringLiteral("tankfill_a Timer1 (handler running)"),
                                          tank.Timer1, seconds, [&] { tank.cmdStart_Click(); }));
         rt::unloadAllForms();
+    }
+    {
+        // The same with the event trace on, read and dropped as the gallery reads it.
+        QLocalServer reader;
+        reader.listen(QStringLiteral("bench-trace-%1").arg(QCoreApplication::applicationPid()));
+        QObject::connect(&reader, &QLocalServer::newConnection, [&reader] {
+            QLocalSocket* socket = reader.nextPendingConnection();
+            QObject::connect(socket, &QLocalSocket::readyRead, [socket] { socket->readAll(); });
+        });
+        rt::startTrace(reader.fullServerName());
+        auto& tank = rt::form<tankfill_a::Form1>();
+        tank.Show();
+        printFigures(measureProgramTimer(QStringLiteral("tankfill_a Timer1 (traced)"), tank.Timer1,
+                                         seconds, [&] { tank.cmdStart_Click(); }));
+        rt::unloadAllForms();
+        rt::stopTrace();
     }
     std::fflush(stdout);
 

@@ -1,67 +1,238 @@
 #include "gallery_window.h"
 
+#include "source_view.h"
+#include "thumbnails.h"
+#include "trace_view.h"
+
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
-GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launcher launch,
-                             QWidget* parent)
-    : QWidget(parent), m_entries(entries), m_launch(std::move(launch))
-{
-    setWindowTitle(tr("Programs"));
-    auto* heading = new QLabel(tr("Choose a program and press Open."));
-    m_list = new QListWidget;
-    m_list->setObjectName("programs");
-    m_list->setAccessibleName(tr("Programs"));
-    for (const CatalogueEntry& entry : m_entries) {
-        auto* item = new QListWidgetItem(QStringLiteral("%1  —  %2\n%3")
-                                             .arg(QString::fromUtf8(entry.program),
-                                                  QString::fromUtf8(entry.caption),
-                                                  QString::fromUtf8(entry.summary)));
-        item->setToolTip(QString::fromUtf8(entry.summary));
-        m_list->addItem(item);
+namespace {
+
+// Arrow, page and Home/End keys pass over the group headings to the nearest
+// program in their direction, so the keyboard always lands on something Open
+// can start.
+class ProgramTree : public QTreeWidget {
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
+    {
+        const QModelIndex target = QTreeWidget::moveCursor(action, modifiers);
+        const bool up = action == MoveUp || action == MovePrevious || action == MovePageUp ||
+                        action == MoveHome;
+        for (bool forward : {true, false}) {
+            QModelIndex index = target;
+            while (index.isValid() && !(model()->flags(index) & Qt::ItemIsSelectable))
+                index = (up == forward) ? indexAbove(index) : indexBelow(index);
+            if (index.isValid()) return index;
+        }
+        return currentIndex();
     }
-    m_list->setSpacing(3);
-    m_list->setWordWrap(true);
-    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    if (!m_entries.empty()) m_list->setCurrentRow(0);
+};
+
+constexpr int kEntryRole = Qt::UserRole;
+constexpr int kPictureWidth = 360;
+constexpr int kPictureHeight = 300;
+}  // namespace
+
+GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launcher launch,
+                             Thumbnails* thumbnails, QWidget* parent)
+    : QWidget(parent), m_entries(entries), m_launch(std::move(launch)), m_thumbnails(thumbnails)
+{
+    setWindowTitle(tr("Programs that teach event-driven programming"));
+
+    m_programs = new ProgramTree;
+    m_programs->setObjectName("programs");
+    m_programs->setAccessibleName(tr("Programs by lesson"));
+    m_programs->setHeaderHidden(true);
+    m_programs->setSelectionMode(QAbstractItemView::SingleSelection);
+    QTreeWidgetItem* group = nullptr;
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const CatalogueEntry& entry = m_entries[i];
+        const QString groupName = QString::fromUtf8(entry.group);
+        if (!group || group->text(0) != groupName) {
+            group = new QTreeWidgetItem(m_programs, {groupName});
+            group->setFlags(Qt::ItemIsEnabled);
+            QFont bold = group->font(0);
+            bold.setBold(true);
+            group->setFont(0, bold);
+            group->setExpanded(true);
+        }
+        auto* item = new QTreeWidgetItem(group, {QString::fromUtf8(entry.title)});
+        item->setData(0, kEntryRole, int(i));
+        item->setToolTip(0, QString::fromUtf8(entry.summary));
+    }
+    auto* programsLabel = new QLabel(tr("&Programs:"));
+    programsLabel->setBuddy(m_programs);
+
+    m_heading = new QLabel;
+    m_heading->setObjectName("heading");
+    QFont headingFont = m_heading->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
+    headingFont.setBold(true);
+    m_heading->setFont(headingFont);
+    m_window = new QLabel;
+    m_window->setObjectName("windowCaption");
+    m_lesson = new QLabel;
+    m_lesson->setObjectName("lesson");
+    m_lesson->setWordWrap(true);
+    m_lesson->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_picture = new QLabel;
+    m_picture->setObjectName("picture");
+    m_picture->setAlignment(Qt::AlignCenter);
+    m_picture->setMinimumSize(kPictureWidth, kPictureHeight);
+    m_picture->setFrameShape(QFrame::StyledPanel);
 
     m_open = new QPushButton(tr("&Open"));
     m_open->setDefault(true);
     auto* quit = new QPushButton(tr("&Quit"));
     connect(m_open, &QPushButton::clicked, this, &GalleryWindow::openSelected);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_list, &QListWidget::itemActivated, this, &GalleryWindow::openSelected);
+    connect(m_programs, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        if (entryOf(item)) {
+            selectProgram(QString::fromUtf8(entryOf(item)->program));
+            openSelected();
+        }
+    });
+    connect(m_programs, &QTreeWidget::itemSelectionChanged, this, &GalleryWindow::showSelected);
+
+    m_source = new SourceView;
+    m_trace = new TraceView;
+
+    auto* programsPane = new QWidget;
+    auto* programsLayout = new QVBoxLayout(programsPane);
+    programsLayout->setContentsMargins(0, 0, 0, 0);
+    programsLayout->addWidget(programsLabel);
+    programsLayout->addWidget(m_programs);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
     buttons->addWidget(m_open);
+    buttons->addStretch();
     buttons->addWidget(quit);
+    auto* lessonPane = new QWidget;
+    auto* lessonLayout = new QVBoxLayout(lessonPane);
+    lessonLayout->setContentsMargins(0, 0, 0, 0);
+    lessonLayout->addWidget(m_heading);
+    lessonLayout->addWidget(m_window);
+    lessonLayout->addWidget(m_lesson);
+    lessonLayout->addWidget(m_picture, 1);
+    lessonLayout->addLayout(buttons);
+
+    auto* splitter = new QSplitter;
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(programsPane);
+    splitter->addWidget(lessonPane);
+    auto* sourceAndTrace = new QSplitter(Qt::Vertical);
+    sourceAndTrace->setChildrenCollapsible(false);
+    sourceAndTrace->addWidget(m_source);
+    sourceAndTrace->addWidget(m_trace);
+    sourceAndTrace->setSizes({400, 260});
+    splitter->addWidget(sourceAndTrace);
+    splitter->setSizes({240, 400, 560});
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(m_list);
-    layout->addLayout(buttons);
-    resize(720, 460);
+    layout->addWidget(splitter);
+
+    setTabOrder(m_programs, m_open);
+    setTabOrder(m_open, quit);
+    setTabOrder(quit, m_source->files());
+    setTabOrder(m_source->files(), m_source->text());
+    setTabOrder(m_source->text(), m_trace->text());
+    setTabOrder(m_trace->text(), m_trace->pause());
+    setTabOrder(m_trace->pause(), m_trace->hideTicks());
+
+    if (m_thumbnails)
+        connect(m_thumbnails, &Thumbnails::ready, this, [this](const QString& program) {
+            if (program == selectedProgram()) showPicture(program);
+        });
+    if (!m_entries.empty()) selectProgram(QString::fromUtf8(m_entries.front().program));
+    resize(1240, 680);
+}
+
+const CatalogueEntry* GalleryWindow::entryOf(const QTreeWidgetItem* item) const
+{
+    if (!item) return nullptr;
+    const QVariant index = item->data(0, kEntryRole);
+    return index.isValid() ? &m_entries[size_t(index.toInt())] : nullptr;
+}
+
+QString GalleryWindow::selectedProgram() const
+{
+    const QList<QTreeWidgetItem*> selected = m_programs->selectedItems();
+    const CatalogueEntry* entry = selected.isEmpty() ? nullptr : entryOf(selected.front());
+    return entry ? QString::fromUtf8(entry->program) : QString();
+}
+
+void GalleryWindow::selectProgram(const QString& program)
+{
+    for (QTreeWidgetItemIterator it(m_programs); *it; ++it) {
+        const CatalogueEntry* entry = entryOf(*it);
+        if (entry && QString::fromUtf8(entry->program) == program) {
+            m_programs->setCurrentItem(*it);
+            return;
+        }
+    }
+}
+
+void GalleryWindow::showSelected()
+{
+    const QList<QTreeWidgetItem*> selected = m_programs->selectedItems();
+    const CatalogueEntry* entry = selected.isEmpty() ? nullptr : entryOf(selected.front());
+    m_open->setEnabled(entry != nullptr);
+    if (!entry) return;
+    const QString program = QString::fromUtf8(entry->program);
+    m_heading->setText(QString::fromUtf8(entry->title));
+    m_window->setText(
+        tr("Program %1, window “%2”").arg(program, QString::fromUtf8(entry->caption)));
+    m_lesson->setText(QString::fromUtf8(entry->lesson));
+    m_open->setAccessibleDescription(tr("Starts %1").arg(QString::fromUtf8(entry->title)));
+    showPicture(program);
+    m_source->showProgram(program);
+}
+
+void GalleryWindow::showPicture(const QString& program)
+{
+    const QPixmap picture = m_thumbnails ? m_thumbnails->picture(program) : QPixmap();
+    m_picture->setAccessibleName(tr("Picture of the window of %1").arg(program));
+    if (picture.isNull()) {
+        m_picture->setPixmap({});
+        m_picture->setText(m_thumbnails && !m_thumbnails->failed(program)
+                               ? tr("Drawing the window…")
+                               : tr("No picture of this window."));
+        return;
+    }
+    m_picture->setPixmap(picture.width() > kPictureWidth || picture.height() > kPictureHeight
+                             ? picture.scaled(kPictureWidth, kPictureHeight, Qt::KeepAspectRatio,
+                                              Qt::SmoothTransformation)
+                             : picture);
 }
 
 void GalleryWindow::openSelected()
 {
-    const int row = m_list->currentRow();
-    if (row < 0 || row >= int(m_entries.size())) return;
-    const QString program = QString::fromUtf8(m_entries[size_t(row)].program);
-    if (!m_launch(program))
+    const QString program = selectedProgram();
+    if (program.isEmpty()) return;
+    if (!m_launch(program, m_trace->socketName()))
         QMessageBox::warning(this, windowTitle(),
                              tr("The program %1 could not be started.").arg(program));
 }
 
-bool launchBeside(const QString& program)
+bool launchBeside(const QString& program, const QString& traceSocket)
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(program);
-    return QProcess::startDetached(path, {});
+    QProcess process;
+    process.setProgram(QDir(QCoreApplication::applicationDirPath()).filePath(program));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("RT_TRACE"), traceSocket);
+    process.setProcessEnvironment(environment);
+    return process.startDetached();
 }

@@ -6,29 +6,57 @@
 
 #include <functional>
 
-class QListWidget;
+class QLabel;
 class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class SourceView;
+class Thumbnails;
+class TraceView;
 
-// Lists the programs by caption and summary; Open (or a double click, or
-// Enter) starts the chosen one as a process of its own.
+// The lesson browser: the programs grouped by what they teach, in a learner's
+// order; beside the selected one its lesson, a picture of its window and its
+// source. Open (or Enter, or a double click on a program) starts the selected
+// program as a process of its own.
 class GalleryWindow : public QWidget {
     Q_OBJECT
 public:
-    using Launcher = std::function<bool(const QString& executable)>;
+    // Starts a program; its event trace goes to the local socket named.
+    using Launcher = std::function<bool(const QString& executable, const QString& traceSocket)>;
 
-    explicit GalleryWindow(const std::vector<CatalogueEntry>& entries, Launcher launch,
-                           QWidget* parent = nullptr);
+    GalleryWindow(const std::vector<CatalogueEntry>& entries, Launcher launch,
+                  Thumbnails* thumbnails = nullptr, QWidget* parent = nullptr);
 
-    QListWidget* list() const { return m_list; }
+    QTreeWidget* programs() const { return m_programs; }
     QPushButton* openButton() const { return m_open; }
+    QLabel* lesson() const { return m_lesson; }
+    QLabel* picture() const { return m_picture; }
+    SourceView* source() const { return m_source; }
+    TraceView* trace() const { return m_trace; }
+
+    // The program of the selected row; empty when a group or nothing is selected.
+    QString selectedProgram() const;
+    void selectProgram(const QString& program);
     void openSelected();
 
 private:
+    const CatalogueEntry* entryOf(const QTreeWidgetItem* item) const;
+    void showSelected();
+    void showPicture(const QString& program);
+
     std::vector<CatalogueEntry> m_entries;
     Launcher m_launch;
-    QListWidget* m_list;
+    Thumbnails* m_thumbnails;
+    QTreeWidget* m_programs;
+    QLabel* m_heading;
+    QLabel* m_window;
+    QLabel* m_lesson;
+    QLabel* m_picture;
     QPushButton* m_open;
+    SourceView* m_source;
+    TraceView* m_trace;
 };
 
-// Starts bin/<program> beside the gallery's own executable.
-bool launchBeside(const QString& program);
+// Starts bin/<program> beside the gallery's own executable, tracing its
+// events to `traceSocket`.
+bool launchBeside(const QString& program, const QString& traceSocket);

@@ -1,15 +1,22 @@
+#include "forms/translations.h"
 #include "gallery_window.h"
+#include "thumbnails.h"
 
 #include "forms/program_icon.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("gallery");
+    QApplication::setApplicationName("formprograms-gallery");
     QApplication::setWindowIcon(rt::programIcon());
-    GalleryWindow window(catalogue(), launchBeside);
+    rt::loadToolkitTranslations();
+    Thumbnails thumbnails(QApplication::applicationDirPath(),
+                          QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                              QStringLiteral("/thumbnails"));
+    GalleryWindow window(catalogue(), launchBeside, &thumbnails);
     window.show();
     return app.exec();
 }

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
   libgtest-dev
   fonts-liberation
+  qt6-translations-l10n desktop-file-utils dpkg-dev
 )
 
 missing=()

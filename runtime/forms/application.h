@@ -4,6 +4,9 @@
 #include "instances.h"
 #include "program.h"
 #include "program_icon.h"
+#include "snapshot.h"
+#include "trace.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -22,7 +25,10 @@ int run(int argc, char** argv, const QString& title)
     claimInstanceSlot(QFileInfo(QApplication::applicationFilePath()).fileName());
     setProgramTitle(title);
     initialiseLook();
+    loadToolkitTranslations();
+    startTraceIfAsked();
     form<StartupForm>().Show();
+    snapshotAndQuitIfAsked(form<StartupForm>().window());
     const int code = app.exec();
     unloadAllForms();
     return code;

@@ -12,6 +12,8 @@
 namespace rt {
 
 class Form;
+class Control;
+void nameForTrace(const Control& control, const void* event);
 
 // One event of a control wired to a handler of a window class: built by on()
 // and applied when the window binds the control (Form::bind, Form::bindArray).
@@ -27,6 +29,7 @@ struct Wire {
         control.*event = [window, h = handler](Args... args) {
             (window->*h)(std::forward<Args>(args)...);
         };
+        nameForTrace(control, &(control.*event));
     }
 };
 
@@ -45,6 +48,7 @@ struct IndexedWire {
         control.*event = [window, h = handler, index](Args... args) {
             (window->*h)(I(index), std::forward<Args>(args)...);
         };
+        nameForTrace(control, &(control.*event));
     }
 };
 

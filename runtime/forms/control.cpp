@@ -1,12 +1,15 @@
 #include "control.h"
 
 #include "accessible.h"
+#include "drag.h"
 #include "form.h"
 #include "look.h"
 #include "program.h"
 
 #include <QEvent>
 #include <QWidget>
+
+#include <cmath>
 
 namespace rt {
 
@@ -40,6 +43,7 @@ void Control::setUp()
     w->setVisible(p.visible);
     w->installEventFilter(this);
     markAccessibleWidget(w, this);
+    if (p.dragMode == DragMode::Automatic) enableAutomaticDrag(*this);
     updateAccessibleName();
     finishSetUp();
 }
@@ -73,6 +77,10 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
 
 void Control::placeFromPixels(QRectF pixels)
 {
+    // Beyond this a widget cannot be placed (nor a NaN at all).
+    constexpr double farthest = 1 << 24;
+    for (double edge : {pixels.left(), pixels.top(), pixels.right(), pixels.bottom()})
+        if (!(std::abs(edge) < farthest)) raise(ErrorCode::Overflow);
     m_pixels = pixels;
     if (QWidget* w = widget()) {
         const int x = qRound(pixels.left()), y = qRound(pixels.top());
@@ -163,10 +171,19 @@ void Control::setEnabled(bool enabled)
     if (QWidget* w = widget()) w->setEnabled(enabled);
 }
 
+namespace {
+// Boxes that hold text or items paint their inside in the base colours.
+bool paintsBase(Kind kind)
+{
+    return kind == Kind::TextBox || kind == Kind::ListBox;
+}
+}  // namespace
+
 Colour Control::BackColor() const
 {
     const QWidget* w = widget();
-    return w ? fromQColor(w->palette().color(QPalette::Window)) : 0;
+    if (!w) return 0;
+    return fromQColor(w->palette().color(paintsBase(kind()) ? QPalette::Base : QPalette::Window));
 }
 void Control::setBackColor(Colour colour)
 {
@@ -175,7 +192,9 @@ void Control::setBackColor(Colour colour)
 Colour Control::ForeColor() const
 {
     const QWidget* w = widget();
-    return w ? fromQColor(w->palette().color(QPalette::WindowText)) : 0;
+    if (!w) return 0;
+    return fromQColor(
+        w->palette().color(paintsBase(kind()) ? QPalette::Text : QPalette::WindowText));
 }
 void Control::setForeColor(Colour colour)
 {

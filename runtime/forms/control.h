@@ -93,6 +93,10 @@ public:
     virtual bool Enabled() const;
     virtual void setEnabled(bool enabled);
     void SetFocus();
+    // The mouse pointer over the control: 0 the default of its kind, 1 arrow,
+    // 2 cross, 3 I-beam, ... 15 size all; read back as set.
+    int MousePointer() const { return m_mousePointer; }
+    void setMousePointer(int pointer);
 
     // Background and text colours; controls without a widget have none (0).
     virtual Colour BackColor() const;
@@ -102,6 +106,14 @@ public:
 
     // Control events every kind may raise.
     std::function<void()> GotFocus;
+
+    // A control dragged onto this one was dropped at `at`, in pixels of the
+    // widget (of the inner area, for containers). See drag.h.
+    virtual void dropped(Control& source, QPointF at)
+    {
+        (void)source;
+        (void)at;
+    }
 
 protected:
     // Runs after the common set-up, for what a kind needs on top of it.
@@ -124,6 +136,7 @@ private:
     Container* m_container;
     QRectF m_pixels;  // the exact pixel rectangle, kept to avoid rounding drift
     Control* m_labelledBy = nullptr;
+    int m_mousePointer = 0;
 };
 
 // A control that shows a caption (buttons, labels, frames, menu items).

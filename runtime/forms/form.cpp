@@ -5,6 +5,7 @@
 #include "forms.h"
 #include "instances.h"
 #include "labelling.h"
+#include "look.h"
 #include "program.h"
 #include "program_icon.h"
 
@@ -15,12 +16,20 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
 
 namespace rt {
+
+namespace {
+// The form that last became the active window of the program. Message boxes
+// and other programs' windows do not count, so coming back from them to the
+// same form is no activation.
+const Form* activeForm = nullptr;
+}  // namespace
 
 // The top-level window of a form: its central widget is the client area.
 class FormWindow : public QMainWindow {
@@ -114,11 +123,14 @@ Form::Form(const FormSpec& spec) : m_spec(spec)
         client->setFixedSize(size);
         m_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
+    if (spec.backColor) setBackColor(*spec.backColor);
+    if (spec.foreColor) m_foreColor = *spec.foreColor;
     buildControls();
 }
 
 Form::~Form()
 {
+    if (activeForm == this) activeForm = nullptr;
     releaseOwnedWindows();
     for (Control* c : m_controls) delete c;
     m_controls.clear();
@@ -312,6 +324,8 @@ void Form::exposed()
 
 void Form::activated()
 {
+    if (activeForm == this) return;
+    activeForm = this;
     if (m_loaded) runHandler([this] { Form_Activate(); });
 }
 
@@ -343,6 +357,22 @@ Single Form::ScaleHeight() const
 bool Form::Visible() const
 {
     return m_window->isVisible();
+}
+
+Long Form::BackColor() const
+{
+    return fromQColor(childArea()->palette().color(QPalette::Window));
+}
+
+// Only the window role changes, so buttons, text boxes and scroll bars keep
+// the desktop's colours; transparent controls show the form's colour.
+void Form::setBackColor(Long colour)
+{
+    QWidget* client = childArea();
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
 }
 
 }  // namespace rt

@@ -49,10 +49,11 @@ Label::Label(Form& form, const ControlSpec& spec, Container* container)
 }
 
 // Labels are transparent unless their background is opaque; a background
-// colour alone does not paint it.
+// colour alone does not paint it, an opaque label without one paints the
+// window's colour.
 void Label::finishSetUp()
 {
-    if (!spec().props.opaque) m_label->setAutoFillBackground(false);
+    m_label->setAutoFillBackground(spec().props.opaque);
 }
 
 QWidget* Label::widget() const

@@ -9,12 +9,11 @@ namespace {
 // Twips (20 pixels): a caption set apart further describes something else, as
 // a caption to the right of one box that is also left of the next one.
 constexpr int farthestGap = 300;
-constexpr int overlapAllowed = 15;
 
 bool labelled(Kind kind)
 {
-    return kind == Kind::TextBox || kind == Kind::HScrollBar || kind == Kind::VScrollBar ||
-           kind == Kind::ListBox;
+    return kind == Kind::TextBox || kind == Kind::ListBox || kind == Kind::HScrollBar ||
+           kind == Kind::VScrollBar;
 }
 
 // Kinds that take no room in the window.
@@ -48,8 +47,8 @@ std::optional<Neighbour> nearest(const std::vector<ControlSpec>& controls, size_
                                       : overlap(target.left, target.width, other.left, other.width);
         const int gap = toTheLeft ? target.left - (other.left + other.width)
                                   : target.top - (other.top + other.height);
-        // A caption may overlap its box by a pixel, as laid out on a grid.
-        if (beside && gap >= -overlapAllowed && (!best || gap < best->gap)) best = Neighbour{i, gap};
+        // Labels drawn to touch their box may overlap it by a pixel.
+        if (beside && gap >= -twipsPerPixel && (!best || gap < best->gap)) best = Neighbour{i, gap};
     }
     return best;
 }
@@ -61,7 +60,9 @@ int labelFor(const std::vector<ControlSpec>& controls, size_t which)
     if (!labelled(controls[which].kind)) return -1;
     for (const bool toTheLeft : {true, false}) {
         const auto found = nearest(controls, which, toTheLeft);
-        if (found && found->gap <= farthestGap && controls[found->position].kind == Kind::Label)
+        if (!found || found->gap > farthestGap) continue;
+        const ControlSpec& neighbour = controls[found->position];
+        if (neighbour.kind == Kind::Label && !neighbour.caption.isEmpty())
             return int(found->position);
     }
     return -1;

@@ -1,8 +1,5 @@
 #include "listbox.h"
 
-#include "form.h"
-#include "label.h"
-
 #include <QEvent>
 #include <QKeyEvent>
 #include <QListWidget>

@@ -77,6 +77,10 @@ public:
     std::function<void(int button, int shift, Single x, Single y)> MouseDown;
     std::function<void(int button, int shift, Single x, Single y)> MouseMove;
     std::function<void(int button, int shift, Single x, Single y)> MouseUp;
+    // A dragged control dropped on the box, at (x, y) in user coordinates.
+    std::function<void(Control& source, Single x, Single y)> DragDrop;
+
+    void dropped(Control& source, QPointF at) override;
 
     double toPixelX(double x) const override;
     double toPixelY(double y) const override;
@@ -95,6 +99,7 @@ private:
     friend class PictureCanvas;
     void canvasResized();
     void drawSegment(QPointF from, QPointF to, int32_t colour);
+    bool mayShow(QPointF centre, double r) const;
     void changed();
 
     QFrame* m_frame;

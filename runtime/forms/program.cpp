@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "interaction.h"
+#include "trace.h"
 #include "values/errors.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int g_handlerDepth = 0;
 
 void report(int number, const QString& description)
 {
+    detail::traceError(number, description);
     MsgBox(QStringLiteral("Run-time error '%1':\r\n\r\n%2").arg(number).arg(description),
            vbCritical);
 }
@@ -52,6 +54,7 @@ int detail::swapHandlerDepth(int depth)
 
 bool runHandler(const std::function<void()>& handler)
 {
+    const detail::TraceScope trace(&handler);
     if (g_handlerDepth > 0) {
         handler();
         return true;

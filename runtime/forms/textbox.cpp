@@ -2,6 +2,7 @@
 
 #include "look.h"
 #include "program.h"
+#include "trace.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -237,14 +238,6 @@ void TextBox::setFontUnderline(bool on)
     changeFont(widget(), [on](QFont& f) { f.setUnderline(on); });
 }
 
-Colour TextBox::ForeColor() const
-{
-    return fromQColor(widget()->palette().color(QPalette::Text));
-}
-Colour TextBox::BackColor() const
-{
-    return fromQColor(widget()->palette().color(QPalette::Base));
-}
 
 void TextBox::setTextAsOneEdit(const QString& text)
 {
@@ -290,7 +283,11 @@ bool TextBox::keyPressed(QEvent* event)
     }
     if (code == 0) return false;
     Integer keyAscii(static_cast<int16_t>(code));
-    if (!runHandler([&] { KeyPress(keyAscii); })) return false;
+    if (!runHandler([&] {
+            const detail::TraceScope trace(&KeyPress);
+            KeyPress(keyAscii);
+        }))
+        return false;
     if (keyAscii == 0) return true;
     if (keyAscii != code && keyAscii >= 32) {
         // The handler replaced the character: type that one instead.

@@ -51,9 +51,6 @@ public:
     void setFontStrikethru(bool on);
     bool FontUnderline() const;
     void setFontUnderline(bool on);
-    // Text and background colours, 0x00BBGGRR.
-    Colour ForeColor() const override;
-    Colour BackColor() const override;
 
     std::function<void()> Change;
     std::function<void(Integer& keyAscii)> KeyPress;

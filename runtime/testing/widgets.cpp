@@ -42,6 +42,16 @@ double shareOf(const QImage& image, const QRect& area, QColor colour)
     return double(matching) / (r.width() * r.height());
 }
 
+QRect extentOf(const QImage& image, QColor colour, const QRect& area)
+{
+    const QRect r = area.isEmpty() ? image.rect() : area.intersected(image.rect());
+    QRect extent;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (QColor(image.pixel(x, y)).rgb() == colour.rgb()) extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
 namespace {
 QWidget* target(const Control& control)
 {
@@ -122,6 +132,16 @@ QList<int> selectedRows(const ListBox& list)
 void choose(const Menu& item)
 {
     if (item.Enabled()) item.action()->trigger();
+}
+
+void dragTo(const Control& source, const Control* onto, QPoint at)
+{
+    QWidget* from = source.widget();
+    QWidget* to = onto ? target(*onto) : source.form().childArea();
+    const QPoint release = from->mapFrom(from->window(), to->mapTo(from->window(), at));
+    QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, from->rect().center());
+    QTest::mouseMove(from, release);
+    QTest::mouseRelease(from, Qt::LeftButton, Qt::NoModifier, release);
 }
 
 void closeWindow(Form& form)

@@ -24,6 +24,9 @@ QImage grabInner(const PictureBox& box);
 
 // The share of the pixels of a rectangle of `image` that have exactly `colour`.
 double shareOf(const QImage& image, const QRect& area, QColor colour);
+// The smallest rectangle that holds every pixel of `area` (the whole image
+// when empty) that has exactly `colour`; empty when there is none.
+QRect extentOf(const QImage& image, QColor colour, const QRect& area = {});
 
 // User actions, through the toolkit's own event handling.
 void click(const Control& control);
@@ -44,6 +47,10 @@ QStringList items(const ListBox& list);
 QList<int> selectedRows(const ListBox& list);
 // Chooses a menu item, as a click on it does (nothing when it is disabled).
 void choose(const Menu& item);
+// A mouse drag: presses the left button on the middle of `source` and
+// releases it at `at`, in pixels of `onto` (of its inner area, for picture
+// boxes); with `onto` = nullptr, in pixels of the window's client area.
+void dragTo(const Control& source, const Control* onto, QPoint at);
 // Asks the window to close, as its close box does.
 void closeWindow(Form& form);
 

@@ -174,7 +174,8 @@ TEST_F(Accessibility, LabelsReadTheirCaptionAndNameTheControlBesideOrBelowThem)
 TEST(Labelling, ALabelNamesItsNearestNeighbourOnTheRightOrBelow)
 {
     const auto spec = [](QString name, Kind kind, int left, int top, QString container = {}) {
-        return rt::ControlSpec{name, kind, "", left, top, 600, 300, {.container = container}};
+        const QString caption = kind == Kind::Label ? QStringLiteral("Caudal") : QString();
+        return rt::ControlSpec{name, kind, caption, left, top, 600, 300, {.container = container}};
     };
     struct Case {
         const char* what;
@@ -184,6 +185,13 @@ TEST(Labelling, ALabelNamesItsNearestNeighbourOnTheRightOrBelow)
     const Case cases[] = {
         {"left", {spec("lbl", Kind::Label, 0, 0), spec("txt", Kind::TextBox, 700, 100)}, 0},
         {"above", {spec("lbl", Kind::Label, 100, 0), spec("vsb", Kind::VScrollBar, 0, 400)}, 0},
+        {"above, touching by a pixel",
+         {spec("lbl", Kind::Label, 0, 0), spec("lst", Kind::ListBox, 0, 285)},
+         0},
+        {"a label without caption",
+         {rt::ControlSpec{"lbl", Kind::Label, "", 0, 0, 600, 300},
+          spec("txt", Kind::TextBox, 700, 0)},
+         -1},
         {"a button between",
          {spec("lbl", Kind::Label, 0, 0), spec("cmd", Kind::CommandButton, 700, 0),
           spec("txt", Kind::TextBox, 1400, 0)},

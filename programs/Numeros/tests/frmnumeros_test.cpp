@@ -36,6 +36,7 @@ TEST_F(NumerosWindow, WindowMatchesItsLayoutAndStartsWithTheFocusInTheInput)
     EXPECT_EQ(f.ScaleWidth(), 6570);
     EXPECT_EQ(f.ScaleHeight(), 5490);
     EXPECT_EQ(layoutMismatches(f), QStringList());
+    EXPECT_EQ(accessibilityProblems(f), QStringList());
     EXPECT_EQ(captionsThatDoNotFit(f), QStringList());
     EXPECT_TRUE(inputHasFocus());
     EXPECT_EQ(f.lstNum.widget()->accessibleName(), "Lista de números");

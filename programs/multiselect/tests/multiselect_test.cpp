@@ -37,6 +37,7 @@ TEST_F(Multiselect, WindowMatchesItsLayoutAndStartsWithTheFocusInTheEntry)
     EXPECT_EQ(f.ScaleWidth(), 5700);
     EXPECT_EQ(f.ScaleHeight(), 4425);
     EXPECT_EQ(layoutMismatches(f), QStringList());
+    EXPECT_EQ(accessibilityProblems(f), QStringList());
     EXPECT_EQ(captionsThatDoNotFit(f), QStringList());
     EXPECT_TRUE(entryHasFocus());
 }
