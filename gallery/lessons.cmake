@@ -77,7 +77,7 @@ rt_lesson(polydraw GROUP "Mouse input"
 rt_lesson(editor1 GROUP "Dialogs and files"
   NAME "Text editor, first edition" NAME_ES "Editor de texto, primera edición"
   COMMENT_ES "Un editor de texto con menús y diálogos de archivo y de fuente."
-  LESSON "A plain-text editor: menus File and Edit whose Click handlers open the file, font and colour dialogs, read and write whole files, and Form_Resize keeping the text box the size of the window. It does not notice unsaved changes yet.")
+  LESSON "A plain-text editor: menus File and Edit whose Click handlers open the file, font and colour dialogs, read and write whole files, and Form_Resize keeping the text box the size of the window. It does not notice unsaved changes: New, Open, Exit and the close box throw unsaved text away without a word, which is why the second edition asks first.")
 rt_lesson(editor2 GROUP "Dialogs and files"
   NAME "Text editor, second edition" NAME_ES "Editor de texto, segunda edición"
   COMMENT_ES "El editor que pregunta antes de perder cambios sin guardar."
