@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
   libgtest-dev
   fonts-liberation
+  ccache
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -94,17 +96,25 @@ Scanned scanNumber(QStringView s, qsizetype pos)
     return n;
 }
 
-Double valueOf(const Scanned& n)
+// The largest Double as text() writes it (15 significant digits) lies a
+// little above the largest Double; texts up to it read as the largest Double,
+// so that every finite Double's text reads back.
+constexpr long double largestWrittenDouble = 1.79769313486232e308L;
+
+// The value of a scanned number; nothing when it lies beyond the Double range.
+std::optional<Double> valueOf(const Scanned& n)
 {
     Double x = 0.0;
     const char* first = n.chars.data();
-    const auto result = std::from_chars(first, first + n.chars.size(), x);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Either far beyond the largest Double or far below the smallest.
-        if (n.magnitude + n.exponent > 0) raise(ErrorCode::Overflow);
-        return 0.0;
-    }
-    return x;
+    const char* last = first + n.chars.size();
+    if (std::from_chars(first, last, x).ec != std::errc::result_out_of_range) return x;
+    // Far below the smallest Double.
+    if (n.magnitude + n.exponent <= 0) return 0.0;
+    long double wide = 0.0L;
+    if (std::from_chars(first, last, wide).ec == std::errc() &&
+        std::fabs(wide) <= largestWrittenDouble)
+        return std::copysign(std::numeric_limits<Double>::max(), Double(wide));
+    return std::nullopt;
 }
 
 }  // namespace
@@ -112,13 +122,16 @@ Double valueOf(const Scanned& n)
 Double Val(const QString& text)
 {
     const Scanned n = scanNumber(text, skipBlanks(text, 0));
-    return n.found ? valueOf(n) : 0.0;
+    if (!n.found) return 0.0;
+    const std::optional<Double> value = valueOf(n);
+    if (!value) raise(ErrorCode::Overflow);
+    return *value;
 }
 
 bool IsNumeric(const QString& text)
 {
     const Scanned n = scanNumber(text, skipBlanks(text, 0));
-    return n.found && skipBlanks(text, n.end) == text.size();
+    return n.found && skipBlanks(text, n.end) == text.size() && valueOf(n).has_value();
 }
 
 bool IsNumeric(const Variant& value)
