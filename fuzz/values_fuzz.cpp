@@ -1,6 +1,6 @@
 // Fuzz target for number texts: Val, IsNumeric, text, Str, Format, CInt, CLng
 // and a Variant's reading of a text. Any broken property aborts.
-#include "values/library.h"
+#include "tests/values_test_support.h"
 #include "values/numbers.h"
 
 #include <QString>
@@ -24,28 +24,16 @@ namespace {
     std::abort();
 }
 
-// The number of the runtime error `f` raises, or 0.
-template <typename F>
-int errorOf(F&& f)
-{
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 // Val and IsNumeric agree: a numeric text reads completely to a finite value,
 // and the only error Val raises is Overflow, for texts that are not numeric.
 void checkText(const QString& t)
 {
     Double value = 0;
-    const int error = errorOf([&] { value = Val(t); });
+    const int error = errorNumber([&] { value = Val(t); });
     const bool numeric = IsNumeric(t);
     if (error != 0 && error != 6) fail("Val raises only Overflow", t);
     if (numeric && (error != 0 || !std::isfinite(value))) fail("IsNumeric implies Val reads it", t);
-    const int asVariant = errorOf([&] { value = Variant(t).toDouble(); });
+    const int asVariant = errorNumber([&] { value = Variant(t).toDouble(); });
     if (numeric != (asVariant == 0)) fail("a Variant reads exactly the numeric texts", t);
     if (!numeric && asVariant != 13) fail("a text that is not numeric is a type mismatch", t);
 }
@@ -65,12 +53,12 @@ void checkDouble(Double x)
     }
 
     const Double even = std::nearbyint(x);  // the default rounding: halves to even
-    const int intError = errorOf([&] {
+    const int intError = errorNumber([&] {
         if (Double(CInt(x)) != even) fail("CInt rounds halves to even", text(x));
     });
     if ((intError == 6) != (even < -32768 || even > 32767))
         fail("CInt overflows out of range", text(x));
-    const int longError = errorOf([&] {
+    const int longError = errorNumber([&] {
         if (Double(CLng(x)) != even) fail("CLng rounds halves to even", text(x));
     });
     if ((longError == 6) != (even < -2147483648.0 || even > 2147483647.0))
@@ -105,7 +93,7 @@ void checkFormat(Double x, const uint8_t* data, size_t size)
     }
     if (pattern.isEmpty()) return;
     if (pattern == QLatin1String(".")) {
-        if (errorOf([&] { Format(x, pattern); }) != 5)
+        if (errorNumber([&] { Format(x, pattern); }) != 5)
             fail("a pattern without digits is refused", pattern);
         return;
     }
