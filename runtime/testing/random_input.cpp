@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <map>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace rt::testing {
@@ -250,14 +251,29 @@ private:
     void click(QWidget* window, Qt::MouseButton button)
     {
         QWidget* w = widgetIn(window);
-        QTest::mouseClick(w, button, modifiers(), m_dice.pointIn(w->rect()));
+        clickAt(w, button, modifiers(), m_dice.pointIn(w->rect()));
+    }
+
+    // A press and a release; the release only when the press left the widget
+    // alive (a handler may close its window).
+    static void clickAt(QPointer<QWidget> w, Qt::MouseButton button,
+                        Qt::KeyboardModifiers modifiers, QPoint at)
+    {
+        QTest::mousePress(w, button, modifiers, at);
+        if (w) QTest::mouseRelease(w, button, modifiers, at);
+    }
+
+    static void keyClick(QPointer<QWidget> w, Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        QTest::keyPress(w, key, modifiers);
+        if (w) QTest::keyRelease(w, key, modifiers);
     }
 
     void doubleClick(QWidget* window)
     {
         QPointer<QWidget> w = widgetIn(window);
         const QPoint at = m_dice.pointIn(w->rect());
-        QTest::mouseClick(w, Qt::LeftButton, {}, at);
+        clickAt(w, Qt::LeftButton, {}, at);
         if (w) QTest::mouseDClick(w, Qt::LeftButton, {}, at);
     }
 
@@ -271,7 +287,7 @@ private:
             Qt::Key_C,        Qt::Key_V,      Qt::Key_X,      Qt::Key_Z,         Qt::Key_S,
             Qt::Key_O,        Qt::Key_N,      Qt::Key_F,      Qt::Key_0,         Qt::Key_5,
             Qt::Key_Period,   Qt::Key_Minus,  Qt::Key_Plus,   Qt::Key_Menu};
-        QTest::keyClick(keyTarget(window), m_dice.pick(keys), modifiers());
+        keyClick(keyTarget(window), m_dice.pick(keys), modifiers());
     }
 
     void typeText(QWidget* window, const QString& text)
@@ -300,9 +316,9 @@ private:
         }
         QApplication::clipboard()->setMimeData(data);
         if (m_dice.chance(0.5))
-            QTest::keyClick(keyTarget(window), Qt::Key_V, Qt::ControlModifier);
+            keyClick(keyTarget(window), Qt::Key_V, Qt::ControlModifier);
         else
-            QTest::keyClick(keyTarget(window), Qt::Key_Insert, Qt::ShiftModifier);
+            keyClick(keyTarget(window), Qt::Key_Insert, Qt::ShiftModifier);
     }
 
     void wheel(QWidget* window)
@@ -376,11 +392,20 @@ int runRandomInput(int argc, char** argv, const QString& title,
         return driver.events >= maxEvents || clock.elapsed() >= maxMilliseconds;
     };
     QTimer pacer;
+    // The next action starts when the previous one has ended, or inside an
+    // event loop the previous one opened (a modal window, a context menu);
+    // never from the event processing within a simulated click or wait.
+    int busyLevel = -1;
     QObject::connect(&pacer, &QTimer::timeout, [&] {
-        if (finished())
+        const int level = QThread::currentThread()->loopLevel();
+        if (busyLevel >= level) return;
+        if (finished()) {
             QCoreApplication::exit(0);  // leaves nested event loops too
-        else
-            driver.act();
+            return;
+        }
+        const int outer = std::exchange(busyLevel, level);
+        driver.act();
+        busyLevel = outer;
     });
     showStartup();
     pacer.start(0);
