@@ -111,7 +111,7 @@ int main(int argc, char** argv)
     ChoosesFile chooser;
     chooser.path = source;
     rt::setInteraction(&chooser);
-    auto& editor = rt::form<Form1>();
+    auto& editor = rt::form<editor3::Form1>();
     editor.Show();
     QPlainTextEdit bare;
     bare.resize(editor.txtBox.widget()->size());
@@ -171,7 +171,7 @@ int main(int argc, char** argv)
     rt::setInteraction(&answersNo);
     const QString text = editor.txtBox.Text();
     bare.setPlainText(text);
-    auto& find = rt::form<frmFind>();
+    auto& find = rt::form<editor3::frmFind>();
     find.Show(0, &editor);
     find.txtFind.setText(searchWord);
     int found = 0;
@@ -209,7 +209,7 @@ int main(int argc, char** argv)
     printRow("  beside selecting each one too", findEditor, findSelectBare);
 
     const QString replacement = QStringLiteral("pin");
-    auto& replace = rt::form<frmReplace>();
+    auto& replace = rt::form<editor3::frmReplace>();
     replace.Show(0, &editor);
     replace.txtFind.setText(searchWord);
     replace.txtReplace.setText(replacement);

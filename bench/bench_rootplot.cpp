@@ -89,7 +89,7 @@ int main(int argc, char** argv)
     rt::setInteraction(&user);
     const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
 
-    frmDib& form = rt::form<frmDib>();
+    rootplot::frmDib& form = rt::form<rootplot::frmDib>();
     form.Show();
     form.eps = -1;  // never satisfied: the run ends with the step counter's Overflow
 
@@ -103,7 +103,7 @@ int main(int argc, char** argv)
     const double plain = medianMs(runs, [&] { sink = plainNewton(10); });
     std::printf("  plain C++ doubles, same 32767 steps:                %8.3f ms\n", plain);
 
-    const double plot = medianMs(runs, [&] { DibujarFuncion(10, 100); });
+    const double plot = medianMs(runs, [&] { rootplot::DibujarFuncion(10, 100); });
     QImage image(form.pctBox.image().size(), QImage::Format_RGB32);
     const double painter = medianMs(runs, [&] { painterPlot(image, 100); });
     std::printf("  DibujarFuncion at ymax 100:                         %8.3f ms\n", plot);

@@ -19,7 +19,7 @@ int main(int argc, char** argv)
     const double seconds = secondsFromArguments(argc, argv);
 
     printFigures(measureBareTimer(40, seconds));
-    auto& tanks = rt::form<Form1>();
+    auto& tanks = rt::form<tankflow::Form1>();
     tanks.Show();
     printFigures(measureProgramTimer(QStringLiteral("tankflow Timer1 (handler running)"),
                                      tanks.Timer1, seconds, [&] {

@@ -4,7 +4,9 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QPainter>
 #include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -66,17 +68,59 @@ TickFigures measureBareTimer(int intervalMs, double seconds)
                         });
 }
 
+namespace {
+// A widget that shows an image, as a picture box does.
+class ImageView : public QWidget {
+public:
+    explicit ImageView(QSize size) : image(size, QImage::Format_RGB32)
+    {
+        setFixedSize(size);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    QImage image;
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, image); }
+};
+}  // namespace
+
+TickFigures measureBareRepaint(int intervalMs, double seconds, QSize pixels)
+{
+    ImageView view(pixels);
+    view.show();
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    int step = 0;
+    return measureTicks(
+        QStringLiteral("bare Qt timer repainting %1x%2").arg(pixels.width()).arg(pixels.height()),
+        intervalMs, seconds, [&](std::function<void()> onTick) {
+            QObject::connect(&timer, &QTimer::timeout, [&, onTick] {
+                onTick();
+                view.image.fill(Qt::white);
+                QPainter painter(&view.image);
+                painter.setPen(QPen(Qt::red, 3, Qt::SolidLine, Qt::RoundCap));
+                painter.drawPoint(step++ % pixels.width(), pixels.height() / 2);
+                view.update();
+            });
+            timer.start(intervalMs);
+        });
+}
+
 TickFigures measureProgramTimer(const QString& what, rt::Timer& timer, double seconds,
                                 const std::function<void()>& startRunning)
 {
-    return measureTicks(what, timer.Interval(), seconds, [&](std::function<void()> onTick) {
-        auto handler = timer.Tick;
-        timer.Tick = [onTick, handler] {
-            onTick();
-            handler();
-        };
-        startRunning();
-    });
+    const auto handler = timer.Tick;
+    TickFigures figures =
+        measureTicks(what, timer.Interval(), seconds, [&](std::function<void()> onTick) {
+            timer.Tick = [onTick, handler] {
+                onTick();
+                handler();
+            };
+            startRunning();
+        });
+    timer.Tick = handler;                   // the meter goes with its measuring window
+    figures.intervalMs = timer.Interval();  // as the program set it going
+    return figures;
 }
 
 double secondsFromArguments(int argc, char** argv)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -32,6 +33,11 @@ TickFigures measureTicks(const QString& what, int intervalMs, double seconds,
 
 // A bare toolkit timer at that interval doing nothing: the reference row.
 TickFigures measureBareTimer(int intervalMs, double seconds);
+
+// A bare toolkit timer at that interval that clears an image of `pixels`,
+// draws a dot on it and repaints a widget showing it: the reference row for
+// animations in a picture box of that size.
+TickFigures measureBareRepaint(int intervalMs, double seconds, QSize pixels);
 
 // A program's timer with its own handler running: the meter is hooked in
 // front of the handler, then `startRunning` sets the program going.

@@ -3,42 +3,12 @@
 #include "frmfind.h"
 #include "frmreplace.h"
 
+namespace editor3 {
+
 namespace {
 const QString appName = QStringLiteral(" - miPlumex");
 const QString untitledCaption = QStringLiteral("Untitled - miPlumex");
 }  // namespace
-
-Form1::Form1()
-    : rt::Form(layout()),
-      txtBox(control<rt::TextBox>("txtBox")),
-      dlgPlumex(control<rt::CommonDialog>("dlgPlumex")),
-      mnuFile(control<rt::Menu>("mnuFile")),
-      mnuFileNew(control<rt::Menu>("mnuFileNew")),
-      mnuFileOpen(control<rt::Menu>("mnuFileOpen")),
-      mnuFileSave(control<rt::Menu>("mnuFileSave")),
-      mnuFileSaveAs(control<rt::Menu>("mnuFileSaveAs")),
-      mnuSep(control<rt::Menu>("mnuSep")),
-      mnuFileExit(control<rt::Menu>("mnuFileExit")),
-      mnuEdit(control<rt::Menu>("mnuEdit")),
-      mnuEditSetFont(control<rt::Menu>("mnuEditSetFont")),
-      mnuEditSetBgndColor(control<rt::Menu>("mnuEditSetBgndColor")),
-      mnuSearch(control<rt::Menu>("mnuSearch")),
-      mnuSearchFind(control<rt::Menu>("mnuSearchFind")),
-      mnuSearchFindnext(control<rt::Menu>("mnuSearchFindnext")),
-      mnuSearchReplace(control<rt::Menu>("mnuSearchReplace"))
-{
-    txtBox.Change = [this] { txtBox_Change(); };
-    mnuFileNew.Click = [this] { mnuFileNew_Click(); };
-    mnuFileOpen.Click = [this] { mnuFileOpen_Click(); };
-    mnuFileSave.Click = [this] { mnuFileSave_Click(); };
-    mnuFileSaveAs.Click = [this] { mnuFileSaveAs_Click(); };
-    mnuFileExit.Click = [this] { mnuFileExit_Click(); };
-    mnuEditSetFont.Click = [this] { mnuEditSetFont_Click(); };
-    mnuEditSetBgndColor.Click = [this] { mnuEditSetBgndColor_Click(); };
-    mnuSearchFind.Click = [this] { mnuSearchFind_Click(); };
-    mnuSearchFindnext.Click = [this] { mnuSearchFindnext_Click(); };
-    mnuSearchReplace.Click = [this] { mnuSearchReplace_Click(); };
-}
 
 void Form1::Form_Load()
 {
@@ -223,3 +193,5 @@ void Form1::showSaved()
     setCaption(fileTitle.toText() + appName);
     saved = rt::True;
 }
+
+}  // namespace editor3

@@ -3,31 +3,40 @@
 #include "forms/runtime.h"
 #include "forms/textfile.h"
 
+namespace editor3 {
+
 // The editor's main window: one text box filling the window, the File, Edit
 // and Search menus and a common dialog. The caption shows the document's
 // state; text that was not saved is never thrown away without asking.
 class Form1 : public rt::Form {
-    Q_OBJECT
 public:
-    Form1();
+    Form1() : rt::Form(layout()) {}
     static const rt::FormSpec& layout();
 
-    rt::TextBox& txtBox;
-    rt::CommonDialog& dlgPlumex;
-    rt::Menu& mnuFile;
-    rt::Menu& mnuFileNew;
-    rt::Menu& mnuFileOpen;
-    rt::Menu& mnuFileSave;
-    rt::Menu& mnuFileSaveAs;
-    rt::Menu& mnuSep;
-    rt::Menu& mnuFileExit;
-    rt::Menu& mnuEdit;
-    rt::Menu& mnuEditSetFont;
-    rt::Menu& mnuEditSetBgndColor;
-    rt::Menu& mnuSearch;
-    rt::Menu& mnuSearchFind;
-    rt::Menu& mnuSearchFindnext;
-    rt::Menu& mnuSearchReplace;
+    // The controls the code uses, each with the handlers of its events.
+    rt::TextBox& txtBox =
+        bind<rt::TextBox>("txtBox", rt::on(&rt::TextBox::Change, &Form1::txtBox_Change));
+    rt::CommonDialog& dlgPlumex = bind<rt::CommonDialog>("dlgPlumex");
+    rt::Menu& mnuFileNew =
+        bind<rt::Menu>("mnuFileNew", rt::on(&rt::Menu::Click, &Form1::mnuFileNew_Click));
+    rt::Menu& mnuFileOpen =
+        bind<rt::Menu>("mnuFileOpen", rt::on(&rt::Menu::Click, &Form1::mnuFileOpen_Click));
+    rt::Menu& mnuFileSave =
+        bind<rt::Menu>("mnuFileSave", rt::on(&rt::Menu::Click, &Form1::mnuFileSave_Click));
+    rt::Menu& mnuFileSaveAs =
+        bind<rt::Menu>("mnuFileSaveAs", rt::on(&rt::Menu::Click, &Form1::mnuFileSaveAs_Click));
+    rt::Menu& mnuFileExit =
+        bind<rt::Menu>("mnuFileExit", rt::on(&rt::Menu::Click, &Form1::mnuFileExit_Click));
+    rt::Menu& mnuEditSetFont =
+        bind<rt::Menu>("mnuEditSetFont", rt::on(&rt::Menu::Click, &Form1::mnuEditSetFont_Click));
+    rt::Menu& mnuEditSetBgndColor = bind<rt::Menu>(
+        "mnuEditSetBgndColor", rt::on(&rt::Menu::Click, &Form1::mnuEditSetBgndColor_Click));
+    rt::Menu& mnuSearchFind =
+        bind<rt::Menu>("mnuSearchFind", rt::on(&rt::Menu::Click, &Form1::mnuSearchFind_Click));
+    rt::Menu& mnuSearchFindnext = bind<rt::Menu>(
+        "mnuSearchFindnext", rt::on(&rt::Menu::Click, &Form1::mnuSearchFindnext_Click));
+    rt::Menu& mnuSearchReplace = bind<rt::Menu>(
+        "mnuSearchReplace", rt::on(&rt::Menu::Click, &Form1::mnuSearchReplace_Click));
 
     rt::Integer saved;          // True while the text has no changes since loaded, saved or started
     rt::Variant fileTitle;      // the file's name without its folder; empty: no file
@@ -62,3 +71,5 @@ private:
     void startUntitled();
     void showSaved();
 };
+
+}  // namespace editor3

@@ -2,6 +2,8 @@
 
 using rt::Kind;
 
+namespace editor3 {
+
 // The window's controls, in twips: name, kind, caption, left, top, width, height.
 const rt::FormSpec& Form1::layout()
 {
@@ -30,3 +32,5 @@ const rt::FormSpec& Form1::layout()
     // clang-format on
     return spec;
 }
+
+}  // namespace editor3

@@ -3,21 +3,7 @@
 #include "form1.h"
 #include "search.h"
 
-frmFind::frmFind()
-    : rt::Form(layout()),
-      Label1(control<rt::Label>("Label1")),
-      txtFind(control<rt::TextBox>("txtFind")),
-      chkCase(control<rt::CheckBox>("chkCase")),
-      cmdFind(control<rt::CommandButton>("cmdFind")),
-      Command2(control<rt::CommandButton>("Command2")),
-      Frame1(control<rt::Frame>("Frame1")),
-      optUp(control<rt::OptionButton>("optUp")),
-      optDown(control<rt::OptionButton>("optDown"))
-{
-    chkCase.Click = [this] { chkCase_Click(); };
-    cmdFind.Click = [this] { cmdFind_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-}
+namespace editor3 {
 
 void frmFind::Form_Load()
 {
@@ -55,3 +41,5 @@ void frmFind::cmdFind_Click()
     if (!findNext(main.txtBox, {startPos, foundPos, findText, compareMode}, restartQuestion))
         Hide();
 }
+
+}  // namespace editor3

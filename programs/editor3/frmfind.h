@@ -2,22 +2,25 @@
 
 #include "forms/runtime.h"
 
+namespace editor3 {
+
 // The modeless Find dialog: searches the main window's text box forward from
 // its own position and selects each match there.
 class frmFind : public rt::Form {
-    Q_OBJECT
 public:
-    frmFind();
+    frmFind() : rt::Form(layout()) {}
     static const rt::FormSpec& layout();
 
-    rt::Label& Label1;
-    rt::TextBox& txtFind;
-    rt::CheckBox& chkCase;
-    rt::CommandButton& cmdFind;
-    rt::CommandButton& Command2;
-    rt::Frame& Frame1;
-    rt::OptionButton& optUp;
-    rt::OptionButton& optDown;
+    // The controls the code uses, each with the handlers of its events.
+    rt::TextBox& txtFind = bind<rt::TextBox>("txtFind");
+    rt::CheckBox& chkCase =
+        bind<rt::CheckBox>("chkCase", rt::on(&rt::CheckBox::Click, &frmFind::chkCase_Click));
+    rt::CommandButton& cmdFind = bind<rt::CommandButton>(
+        "cmdFind", rt::on(&rt::CommandButton::Click, &frmFind::cmdFind_Click));
+    rt::CommandButton& Command2 = bind<rt::CommandButton>(
+        "Command2", rt::on(&rt::CommandButton::Click, &frmFind::Command2_Click));
+    rt::OptionButton& optUp = bind<rt::OptionButton>("optUp");
+    rt::OptionButton& optDown = bind<rt::OptionButton>("optDown");
 
     rt::Variant startPos;     // 1-based position where the next search begins
     rt::Variant foundPos;     // position of the last match, 0 for none
@@ -32,3 +35,5 @@ protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
 };
+
+}  // namespace editor3

@@ -2,6 +2,8 @@
 
 using rt::Kind;
 
+namespace editor3 {
+
 // The window's controls, in twips: name, kind, caption, left, top, width, height.
 const rt::FormSpec& frmFind::layout()
 {
@@ -21,3 +23,5 @@ const rt::FormSpec& frmFind::layout()
     // clang-format on
     return spec;
 }
+
+}  // namespace editor3

@@ -3,24 +3,7 @@
 #include "form1.h"
 #include "search.h"
 
-frmReplace::frmReplace()
-    : rt::Form(layout()),
-      txtFind(control<rt::TextBox>("txtFind")),
-      txtReplace(control<rt::TextBox>("txtReplace")),
-      Label1(control<rt::Label>("Label1")),
-      Label2(control<rt::Label>("Label2")),
-      chkCase(control<rt::CheckBox>("chkCase")),
-      cmdFind(control<rt::CommandButton>("cmdFind")),
-      cmdCancel(control<rt::CommandButton>("cmdCancel")),
-      cmdReplaceAll(control<rt::CommandButton>("cmdReplaceAll")),
-      cmdReplace(control<rt::CommandButton>("cmdReplace"))
-{
-    chkCase.Click = [this] { chkCase_Click(); };
-    cmdFind.Click = [this] { cmdFind_Click(); };
-    cmdReplace.Click = [this] { cmdReplace_Click(); };
-    cmdReplaceAll.Click = [this] { cmdReplaceAll_Click(); };
-    cmdCancel.Click = [this] { cmdCancel_Click(); };
-}
+namespace editor3 {
 
 void frmReplace::Form_Load()
 {
@@ -64,3 +47,5 @@ void frmReplace::cmdReplaceAll_Click()
     foundPos = rt::Long(0);
     rt::MsgBox("El texto ha sido reemplazado" + rt::Str(replaceCount) + " veces");
 }
+
+}  // namespace editor3

@@ -2,6 +2,8 @@
 
 using rt::Kind;
 
+namespace editor3 {
+
 // The window's controls, in twips: name, kind, caption, left, top, width, height.
 const rt::FormSpec& frmReplace::layout()
 {
@@ -22,3 +24,5 @@ const rt::FormSpec& frmReplace::layout()
     // clang-format on
     return spec;
 }
+
+}  // namespace editor3

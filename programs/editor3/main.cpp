@@ -4,5 +4,5 @@
 
 int main(int argc, char** argv)
 {
-    return rt::run<Form1>(argc, argv, "editor3");
+    return rt::run<editor3::Form1>(argc, argv, "editor3");
 }

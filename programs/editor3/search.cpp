@@ -2,6 +2,8 @@
 
 #include "forms/runtime.h"
 
+namespace editor3 {
+
 namespace {
 
 const QString notFound = QStringLiteral("La selección no ha sido encontrada");
@@ -83,3 +85,5 @@ rt::Long replaceAll(rt::TextBox& box, const QString& sought, const QString& repl
     box.setSelLength(rt::Len(replacement));
     return done.count;
 }
+
+}  // namespace editor3

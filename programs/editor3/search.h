@@ -9,6 +9,8 @@ namespace rt {
 class TextBox;
 }
 
+namespace editor3 {
+
 // The search both dialogs run: forward from their own position with InStr,
 // in the comparison mode of their "Match Case" box (1 ignores case, 0 exact).
 struct SearchState {
@@ -40,3 +42,5 @@ ReplacedText replaceEvery(const QString& text, const QString& sought, const QStr
 // selected; returns the number of replacements.
 rt::Long replaceAll(rt::TextBox& box, const QString& sought, const QString& replacement,
                     int compareMode);
+
+}  // namespace editor3

@@ -2,6 +2,8 @@
 
 #include "frmdib.h"
 
+namespace rootplot {
+
 namespace {
 // Coordinates reach the box as Singles; a value beyond the Single range is
 // an Overflow.
@@ -28,3 +30,5 @@ void DibujarFuncion(const rt::Double& xmax, const rt::Double& ymax)
     // under 10 and the curve has 201 points.
     for (rt::Double x = -10; x <= 10; x += 0.1) box.LineTo(toSingle(x), toSingle(form.F(x)));
 }
+
+}  // namespace rootplot

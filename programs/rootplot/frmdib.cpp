@@ -4,43 +4,7 @@
 
 #include <cmath>
 
-frmDib::frmDib()
-    : rt::Form(layout()),
-      cmdResolver(control<rt::CommandButton>("cmdResolver")),
-      cmdSalir(control<rt::CommandButton>("cmdSalir")),
-      txtSol(control<rt::TextBox>("txtSol")),
-      txtIni(control<rt::TextBox>("txtIni")),
-      lblIni(control<rt::Label>("lblIni")),
-      cmdDib(control<rt::CommandButton>("cmdDib")),
-      lblSol(control<rt::Label>("lblSol")),
-      lblEps(control<rt::Label>("lblEps")),
-      txtEps(control<rt::TextBox>("txtEps")),
-      pctBox(control<rt::PictureBox>("pctBox")),
-      vsbEscala(control<rt::ScrollBar>("vsbEscala")),
-      txtNit(control<rt::TextBox>("txtNit")),
-      lblNit(control<rt::Label>("lblNit")),
-      lblRotulo(control<rt::Label>("lblRotulo")),
-      Label2(control<rt::Label>("Label2")),
-      Label3(control<rt::Label>("Label3")),
-      Label4(control<rt::Label>("Label4")),
-      Label5(control<rt::Label>("Label5"))
-{
-    cmdDib.Click = [this] { cmdDib_Click(); };
-    cmdResolver.Click = [this] { cmdResolver_Click(); };
-    cmdSalir.Click = [this] { cmdSalir_Click(); };
-    vsbEscala.Change = [this] { vsbEscala_Change(); };
-    for (rt::TextBox* box : controlArray<rt::TextBox>("txtA"))
-        box->KeyPress = [this, box](rt::Integer& keyAscii) {
-            txtA_KeyPress(box->index(), keyAscii);
-        };
-    txtIni.KeyPress = [this](rt::Integer& keyAscii) { txtIni_KeyPress(keyAscii); };
-    txtEps.KeyPress = [this](rt::Integer& keyAscii) { txtEps_KeyPress(keyAscii); };
-}
-
-rt::TextBox& frmDib::txtA(int index) const
-{
-    return control<rt::TextBox>("txtA", index);
-}
+namespace rootplot {
 
 void frmDib::Form_Load()
 {
@@ -55,10 +19,10 @@ void frmDib::Form_Load()
     b = rt::Integer(-3);
     c = rt::Integer(-1);
     d = 3;
-    txtA(0).setText(rt::text(a));
-    txtA(1).setText(rt::text(b));
-    txtA(2).setText(rt::text(c));
-    txtA(3).setText(rt::text(d));
+    txtA[0].setText(rt::text(a));
+    txtA[1].setText(rt::text(b));
+    txtA[2].setText(rt::text(c));
+    txtA[3].setText(rt::text(d));
     rotulo();
 }
 
@@ -127,7 +91,7 @@ void frmDib::cmdResolver_Click()
 void frmDib::txtA_KeyPress(rt::Integer index, rt::Integer& keyAscii)
 {
     if (keyAscii == 13) {
-        const QString typed = txtA(index).Text();
+        const QString typed = txtA[index].Text();
         if (rt::IsNumeric(typed)) {
             switch (index) {
                 case 0: a = rt::Val(typed); break;
@@ -153,3 +117,5 @@ void frmDib::txtEps_KeyPress(rt::Integer& keyAscii)
 {
     if (keyAscii == 13) eps = rt::Val(txtEps.Text());
 }
+
+}  // namespace rootplot

@@ -2,35 +2,36 @@
 
 #include "forms/runtime.h"
 
+namespace rootplot {
+
 // The plot-and-roots window: a cubic a·x³ + b·x² + c·x + d with editable
 // coefficients, its plot at a vertical range set with a scroll bar, and
 // Newton's method from a typed initial approximation.
 class frmDib : public rt::Form {
-    Q_OBJECT
 public:
-    frmDib();
+    frmDib() : rt::Form(layout()) {}
     static const rt::FormSpec& layout();
 
-    rt::CommandButton& cmdResolver;
-    rt::CommandButton& cmdSalir;
-    rt::TextBox& txtSol;
-    rt::TextBox& txtIni;
-    rt::Label& lblIni;
-    rt::CommandButton& cmdDib;
-    rt::Label& lblSol;
-    rt::Label& lblEps;
-    rt::TextBox& txtEps;
-    rt::PictureBox& pctBox;
-    rt::ScrollBar& vsbEscala;
-    rt::TextBox& txtNit;
-    rt::Label& lblNit;
-    rt::Label& lblRotulo;
-    rt::Label& Label2;
-    rt::Label& Label3;
-    rt::Label& Label4;
-    rt::Label& Label5;
+    // The controls the code uses, each with the handlers of its events.
+    rt::CommandButton& cmdResolver = bind<rt::CommandButton>(
+        "cmdResolver", rt::on(&rt::CommandButton::Click, &frmDib::cmdResolver_Click));
+    rt::CommandButton& cmdSalir = bind<rt::CommandButton>(
+        "cmdSalir", rt::on(&rt::CommandButton::Click, &frmDib::cmdSalir_Click));
+    rt::CommandButton& cmdDib =
+        bind<rt::CommandButton>("cmdDib", rt::on(&rt::CommandButton::Click, &frmDib::cmdDib_Click));
+    rt::TextBox& txtSol = bind<rt::TextBox>("txtSol");
+    rt::TextBox& txtIni =
+        bind<rt::TextBox>("txtIni", rt::on(&rt::TextBox::KeyPress, &frmDib::txtIni_KeyPress));
+    rt::TextBox& txtEps =
+        bind<rt::TextBox>("txtEps", rt::on(&rt::TextBox::KeyPress, &frmDib::txtEps_KeyPress));
+    rt::TextBox& txtNit = bind<rt::TextBox>("txtNit");
+    rt::PictureBox& pctBox = bind<rt::PictureBox>("pctBox");
+    rt::ScrollBar& vsbEscala =
+        bind<rt::ScrollBar>("vsbEscala", rt::on(&rt::ScrollBar::Change, &frmDib::vsbEscala_Change));
+    rt::Label& lblRotulo = bind<rt::Label>("lblRotulo");
     // The coefficient boxes for a, b, c and d, by index.
-    rt::TextBox& txtA(int index) const;
+    rt::ControlArray<rt::TextBox> txtA =
+        bindArray<rt::TextBox>("txtA", rt::on(&rt::TextBox::KeyPress, &frmDib::txtA_KeyPress));
 
     rt::Variant a, b, c;             // coefficients of x³, x² and x
     rt::Double d = 0;                // constant term
@@ -53,3 +54,5 @@ public:
 protected:
     void Form_Load() override;
 };
+
+}  // namespace rootplot

@@ -3,6 +3,8 @@
 using rt::Align;
 using rt::Kind;
 
+namespace rootplot {
+
 namespace {
 const rt::Font font12{.size = 12};
 const rt::Font font975{.size = 9.75};
@@ -41,3 +43,5 @@ const rt::FormSpec& frmDib::layout()
     // clang-format on
     return spec;
 }
+
+}  // namespace rootplot

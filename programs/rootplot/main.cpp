@@ -4,5 +4,5 @@
 
 int main(int argc, char** argv)
 {
-    return rt::run<frmDib>(argc, argv, "rootplot");
+    return rt::run<rootplot::frmDib>(argc, argv, "rootplot");
 }

@@ -1,24 +1,9 @@
 #include "form1.h"
 
+namespace tankfill_b {
+
 namespace {
 constexpr int32_t red = 0x0000FF;
-}
-
-Form1::Form1()
-    : rt::Form(layout()),
-      pctBox(control<rt::PictureBox>("pctBox")),
-      cmdStart(control<rt::CommandButton>("cmdStart")),
-      cmdExit(control<rt::CommandButton>("cmdExit")),
-      optLLenar(control<rt::OptionButton>("optLLenar")),
-      optVaciar(control<rt::OptionButton>("optVaciar")),
-      Timer1(control<rt::Timer>("Timer1"))
-{
-    cmdStart.Click = [this] { cmdStart_Click(); };
-    cmdExit.Click = [this] { cmdExit_Click(); };
-    optLLenar.Click = [this] { optLLenar_Click(); };
-    optVaciar.Click = [this] { optVaciar_Click(); };
-    Timer1.Tick = [this] { Timer1_Timer(); };
-    pctBox.Paint = [this] { pctBox_Paint(); };
 }
 
 void Form1::Form_Load()
@@ -74,3 +59,5 @@ void Form1::Timer1_Timer()
 
 // The box shows its kept drawing by itself.
 void Form1::pctBox_Paint() {}
+
+}  // namespace tankfill_b

@@ -2,6 +2,8 @@
 
 using rt::Kind;
 
+namespace tankfill_b {
+
 // The window's controls, in twips: name, kind, caption, left, top, width, height.
 const rt::FormSpec& Form1::layout()
 {
@@ -19,3 +21,5 @@ const rt::FormSpec& Form1::layout()
     // clang-format on
     return spec;
 }
+
+}  // namespace tankfill_b

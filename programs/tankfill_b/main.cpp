@@ -4,5 +4,5 @@
 
 int main(int argc, char** argv)
 {
-    return rt::run<Form1>(argc, argv, "tankfill_b");
+    return rt::run<tankfill_b::Form1>(argc, argv, "tankfill_b");
 }

@@ -1,38 +1,11 @@
 #include "form1.h"
 
+namespace tankflow {
+
 namespace {
 constexpr int32_t red = 0x0000FF;
 constexpr int32_t white = 0xFFFFFF;
 }  // namespace
-
-Form1::Form1()
-    : rt::Form(layout()),
-      pctBox(control<rt::PictureBox>("pctBox")),
-      vsbI1(control<rt::ScrollBar>("vsbI1")),
-      vsbS1(control<rt::ScrollBar>("vsbS1")),
-      vsbI2(control<rt::ScrollBar>("vsbI2")),
-      vsbS2(control<rt::ScrollBar>("vsbS2")),
-      hsbPaso(control<rt::ScrollBar>("hsbPaso")),
-      txtI1(control<rt::TextBox>("txtI1")),
-      txtS1(control<rt::TextBox>("txtS1")),
-      txtI2(control<rt::TextBox>("txtI2")),
-      txtS2(control<rt::TextBox>("txtS2")),
-      txtPaso(control<rt::TextBox>("txtPaso")),
-      txtH1(control<rt::TextBox>("txtH1")),
-      txtH2(control<rt::TextBox>("txtH2")),
-      cmdSalir(control<rt::CommandButton>("cmdSalir")),
-      Label1(control<rt::Label>("Label1")),
-      Label2(control<rt::Label>("Label2")),
-      Timer1(control<rt::Timer>("Timer1"))
-{
-    Timer1.Tick = [this] { Timer1_Timer(); };
-    vsbI1.Change = [this] { vsbI1_Change(); };
-    vsbS1.Change = [this] { vsbS1_Change(); };
-    vsbI2.Change = [this] { vsbI2_Change(); };
-    vsbS2.Change = [this] { vsbS2_Change(); };
-    hsbPaso.Change = [this] { hsbPaso_Change(); };
-    cmdSalir.Click = [this] { cmdSalir_Click(); };
-}
 
 void Form1::Form_Load()
 {
@@ -185,3 +158,5 @@ void Form1::cmdSalir_Click()
 {
     rt::End();
 }
+
+}  // namespace tankflow

@@ -2,31 +2,37 @@
 
 #include "forms/runtime.h"
 
+namespace tankflow {
+
 // Two tanks joined by a pipe, each with an inflow and an outflow set by its
 // scroll bars; a timer updates both levels and redraws the scene.
 class Form1 : public rt::Form {
-    Q_OBJECT
 public:
-    Form1();
+    Form1() : rt::Form(layout()) {}
     static const rt::FormSpec& layout();
 
-    rt::PictureBox& pctBox;
-    rt::ScrollBar& vsbI1;
-    rt::ScrollBar& vsbS1;
-    rt::ScrollBar& vsbI2;
-    rt::ScrollBar& vsbS2;
-    rt::ScrollBar& hsbPaso;
-    rt::TextBox& txtI1;
-    rt::TextBox& txtS1;
-    rt::TextBox& txtI2;
-    rt::TextBox& txtS2;
-    rt::TextBox& txtPaso;
-    rt::TextBox& txtH1;
-    rt::TextBox& txtH2;
-    rt::CommandButton& cmdSalir;
-    rt::Label& Label1;
-    rt::Label& Label2;
-    rt::Timer& Timer1;
+    // The controls the code uses, each with the handlers of its events.
+    rt::PictureBox& pctBox = bind<rt::PictureBox>("pctBox");
+    rt::ScrollBar& vsbI1 =
+        bind<rt::ScrollBar>("vsbI1", rt::on(&rt::ScrollBar::Change, &Form1::vsbI1_Change));
+    rt::ScrollBar& vsbS1 =
+        bind<rt::ScrollBar>("vsbS1", rt::on(&rt::ScrollBar::Change, &Form1::vsbS1_Change));
+    rt::ScrollBar& vsbI2 =
+        bind<rt::ScrollBar>("vsbI2", rt::on(&rt::ScrollBar::Change, &Form1::vsbI2_Change));
+    rt::ScrollBar& vsbS2 =
+        bind<rt::ScrollBar>("vsbS2", rt::on(&rt::ScrollBar::Change, &Form1::vsbS2_Change));
+    rt::ScrollBar& hsbPaso =
+        bind<rt::ScrollBar>("hsbPaso", rt::on(&rt::ScrollBar::Change, &Form1::hsbPaso_Change));
+    rt::TextBox& txtI1 = bind<rt::TextBox>("txtI1");
+    rt::TextBox& txtS1 = bind<rt::TextBox>("txtS1");
+    rt::TextBox& txtI2 = bind<rt::TextBox>("txtI2");
+    rt::TextBox& txtS2 = bind<rt::TextBox>("txtS2");
+    rt::TextBox& txtPaso = bind<rt::TextBox>("txtPaso");
+    rt::TextBox& txtH1 = bind<rt::TextBox>("txtH1");
+    rt::TextBox& txtH2 = bind<rt::TextBox>("txtH2");
+    rt::CommandButton& cmdSalir = bind<rt::CommandButton>(
+        "cmdSalir", rt::on(&rt::CommandButton::Click, &Form1::cmdSalir_Click));
+    rt::Timer& Timer1 = bind<rt::Timer>("Timer1", rt::on(&rt::Timer::Tick, &Form1::Timer1_Timer));
 
     rt::Variant h1, h2;  // levels, each from its own tank's bottom, 0..5000
     rt::Variant I1, I2;  // inflows, units per tick
@@ -64,3 +70,5 @@ private:
     void segment(const rt::Variant& x1, const rt::Variant& y1, const rt::Variant& x2,
                  const rt::Variant& y2);
 };
+
+}  // namespace tankflow

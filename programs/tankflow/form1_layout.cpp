@@ -3,6 +3,8 @@
 using rt::Align;
 using rt::Kind;
 
+namespace tankflow {
+
 // The window's controls, in twips: name, kind, caption, left, top, width, height.
 // The vertical bars have their minimum (100) at the top: raising a thumb raises the value.
 const rt::FormSpec& Form1::layout()
@@ -32,3 +34,5 @@ const rt::FormSpec& Form1::layout()
     // clang-format on
     return spec;
 }
+
+}  // namespace tankflow

@@ -4,5 +4,5 @@
 
 int main(int argc, char** argv)
 {
-    return rt::run<Form1>(argc, argv, "tankflow");
+    return rt::run<tankflow::Form1>(argc, argv, "tankflow");
 }

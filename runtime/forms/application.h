@@ -1,9 +1,12 @@
 #pragma once
 
 #include "forms.h"
+#include "instances.h"
 #include "program.h"
+#include "program_icon.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #ifdef RT_RANDOM_INPUT
 #include "random_input.h"
@@ -27,6 +30,8 @@ int run(int argc, char** argv, const QString& title)
     QApplication app(argc, argv);
     QApplication::setApplicationName(title);
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(programIcon());
+    claimInstanceSlot(QFileInfo(QApplication::applicationFilePath()).fileName());
     setProgramTitle(title);
     initialiseLook();
     form<StartupForm>().Show();

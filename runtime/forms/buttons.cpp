@@ -8,28 +8,25 @@
 namespace rt {
 
 CommandButton::CommandButton(Form& form, const ControlSpec& spec, Container* container)
-    : Control(form, spec, container),
+    : CaptionedControl(form, spec, container),
       m_button(new QPushButton(spec.caption, container->childArea()))
 {
     // Enter on a focused button presses it, as Space does.
     m_button->setAutoDefault(true);
     connect(m_button, &QPushButton::clicked, this, [this] { fire(Click); });
-    setUp();
 }
 
 QWidget* CommandButton::widget() const
 {
     return m_button;
 }
-QString CommandButton::Caption() const
+QString CommandButton::caption() const
 {
     return m_button->text();
 }
-
-void CommandButton::setCaption(const QString& caption)
+void CommandButton::showCaption(const QString& caption)
 {
     m_button->setText(caption);
-    updateAccessibleName();
 }
 
 namespace {
@@ -49,7 +46,7 @@ QButtonGroup* optionGroupOf(QWidget* area)
 }  // namespace
 
 OptionButton::OptionButton(Form& form, const ControlSpec& spec, Container* container)
-    : Control(form, spec, container),
+    : CaptionedControl(form, spec, container),
       m_button(new QRadioButton(spec.caption, container->childArea()))
 {
     m_button->setAutoExclusive(false);
@@ -58,22 +55,19 @@ OptionButton::OptionButton(Form& form, const ControlSpec& spec, Container* conta
     connect(m_button, &QRadioButton::toggled, this, [this](bool on) {
         if (on && !m_settingValue) fire(Click);
     });
-    setUp();
 }
 
 QWidget* OptionButton::widget() const
 {
     return m_button;
 }
-QString OptionButton::Caption() const
+QString OptionButton::caption() const
 {
     return m_button->text();
 }
-
-void OptionButton::setCaption(const QString& caption)
+void OptionButton::showCaption(const QString& caption)
 {
     m_button->setText(caption);
-    updateAccessibleName();
 }
 
 bool OptionButton::Value() const
@@ -100,28 +94,26 @@ void OptionButton::setValue(bool selected)
 }
 
 CheckBox::CheckBox(Form& form, const ControlSpec& spec, Container* container)
-    : Control(form, spec, container), m_box(new QCheckBox(spec.caption, container->childArea()))
+    : CaptionedControl(form, spec, container),
+      m_box(new QCheckBox(spec.caption, container->childArea()))
 {
     m_box->setChecked(spec.props.value != 0);
     connect(m_box, &QCheckBox::toggled, this, [this] {
         if (!m_settingValue) fire(Click);
     });
-    setUp();
 }
 
 QWidget* CheckBox::widget() const
 {
     return m_box;
 }
-QString CheckBox::Caption() const
+QString CheckBox::caption() const
 {
     return m_box->text();
 }
-
-void CheckBox::setCaption(const QString& caption)
+void CheckBox::showCaption(const QString& caption)
 {
     m_box->setText(caption);
-    updateAccessibleName();
 }
 
 int CheckBox::Value() const

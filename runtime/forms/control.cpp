@@ -1,11 +1,15 @@
 #include "control.h"
 
+#include "accessible.h"
+#include "drag.h"
 #include "form.h"
 #include "look.h"
 #include "program.h"
 
 #include <QEvent>
 #include <QWidget>
+
+#include <cmath>
 
 namespace rt {
 
@@ -19,14 +23,17 @@ Control::~Control() = default;
 void Control::setUp()
 {
     QWidget* w = widget();
-    if (!w) return;
+    if (!w) {
+        finishSetUp();
+        return;
+    }
     w->setObjectName(m_spec.props.index >= 0
                          ? QStringLiteral("%1(%2)").arg(m_spec.name).arg(m_spec.props.index)
                          : m_spec.name);
     const Props& p = m_spec.props;
     if (p.font) w->setFont(toQFont(*p.font));
-    if (p.backColor) setBackColor(w, *p.backColor);
-    if (p.foreColor) setForeColor(w, *p.foreColor);
+    if (p.backColor) setBackColor(*p.backColor);
+    if (p.foreColor) setForeColor(*p.foreColor);
     const double left = m_spec.left, top = m_spec.top;
     m_pixels =
         QRectF(m_container->toPixelX(left), m_container->toPixelY(top),
@@ -35,7 +42,10 @@ void Control::setUp()
     w->setEnabled(p.enabled);
     w->setVisible(p.visible);
     w->installEventFilter(this);
+    markAccessibleWidget(w, this);
+    if (p.dragMode == DragMode::Automatic) enableAutomaticDrag(*this);
     updateAccessibleName();
+    finishSetUp();
 }
 
 void Control::fire(const std::function<void()>& handler)
@@ -45,10 +55,18 @@ void Control::fire(const std::function<void()>& handler)
 
 void Control::updateAccessibleName()
 {
-    if (QWidget* w = widget()) {
-        const QString c = caption();
-        w->setAccessibleName(c.isEmpty() ? w->objectName() : c);
-    }
+    QWidget* w = widget();
+    if (!w) return;
+    QString name = caption();
+    if (name.isEmpty() && m_labelledBy) name = m_labelledBy->caption();
+    if (name.isEmpty()) name = w->objectName();
+    w->setAccessibleName(spokenCaption(name));
+}
+
+void Control::setLabelledBy(Control* label)
+{
+    m_labelledBy = label;
+    updateAccessibleName();
 }
 
 bool Control::eventFilter(QObject* watched, QEvent* event)
@@ -59,6 +77,10 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
 
 void Control::placeFromPixels(QRectF pixels)
 {
+    // Beyond this a widget cannot be placed (nor a NaN at all).
+    constexpr double farthest = 1 << 24;
+    for (double edge : {pixels.left(), pixels.top(), pixels.right(), pixels.bottom()})
+        if (!(std::abs(edge) < farthest)) raise(ErrorCode::Overflow);
     m_pixels = pixels;
     if (QWidget* w = widget()) {
         const int x = qRound(pixels.left()), y = qRound(pixels.top());
@@ -147,6 +169,44 @@ bool Control::Enabled() const
 void Control::setEnabled(bool enabled)
 {
     if (QWidget* w = widget()) w->setEnabled(enabled);
+}
+
+namespace {
+// Boxes that hold text or items paint their inside in the base colours.
+bool paintsBase(Kind kind)
+{
+    return kind == Kind::TextBox || kind == Kind::ListBox;
+}
+}  // namespace
+
+Colour Control::BackColor() const
+{
+    const QWidget* w = widget();
+    if (!w) return 0;
+    return fromQColor(w->palette().color(paintsBase(kind()) ? QPalette::Base : QPalette::Window));
+}
+void Control::setBackColor(Colour colour)
+{
+    if (QWidget* w = widget()) rt::setBackColor(w, colour);
+}
+Colour Control::ForeColor() const
+{
+    const QWidget* w = widget();
+    if (!w) return 0;
+    return fromQColor(
+        w->palette().color(paintsBase(kind()) ? QPalette::Text : QPalette::WindowText));
+}
+void Control::setForeColor(Colour colour)
+{
+    if (QWidget* w = widget()) rt::setForeColor(w, colour);
+}
+
+void CaptionedControl::setCaption(const QString& caption)
+{
+    if (caption == this->caption()) return;
+    showCaption(caption);
+    updateAccessibleName();
+    captionChanged();
 }
 
 void Control::SetFocus()

@@ -14,6 +14,9 @@ namespace rt {
 
 class Form;
 
+// A colour as programs see it: 0x00BBGGRR, red in the low byte.
+using Colour = Long;
+
 // Something that holds controls: the form (in twips), a frame (in twips) or a
 // picture box (in its user scale). Converts its coordinates to pixels of the
 // widget that the children sit on.
@@ -47,7 +50,9 @@ public:
 };
 
 // What every control has: a name (and an index in a control array), a
-// rectangle in its container's coordinates, visibility, enabling and focus.
+// rectangle in its container's coordinates, visibility, enabling, focus and
+// colours. Controls are made by their form only (Form::createControl), which
+// finishes the set-up common to every kind once the control is built.
 class Control : public QObject {
     Q_OBJECT
 public:
@@ -64,6 +69,12 @@ public:
 
     // The text the control shows as its caption ("" for controls without one).
     virtual QString caption() const { return {}; }
+    // The label just left of or above the control in the layout that names it
+    // for assistive technologies (text boxes and scroll bars), or nullptr.
+    const Control* labelledBy() const { return m_labelledBy; }
+    // Names the widget for assistive technologies: its caption, else the
+    // caption of the label that labels it, else the control's name.
+    void updateAccessibleName();
 
     Single Left() const;
     Single Top() const;
@@ -77,33 +88,71 @@ public:
     // The rectangle in twips relative to the container's top left corner.
     QRectF rectTwips() const;
 
-    bool Visible() const;
-    void setVisible(bool visible);
-    bool Enabled() const;
-    void setEnabled(bool enabled);
+    virtual bool Visible() const;
+    virtual void setVisible(bool visible);
+    virtual bool Enabled() const;
+    virtual void setEnabled(bool enabled);
     void SetFocus();
+    // The mouse pointer over the control: 0 the default of its kind, 1 arrow,
+    // 2 cross, 3 I-beam, ... 15 size all; read back as set.
+    int MousePointer() const { return m_mousePointer; }
+    void setMousePointer(int pointer);
+
+    // Background and text colours; controls without a widget have none (0).
+    virtual Colour BackColor() const;
+    virtual void setBackColor(Colour colour);
+    virtual Colour ForeColor() const;
+    virtual void setForeColor(Colour colour);
 
     // Control events every kind may raise.
     std::function<void()> GotFocus;
 
+    // A control dragged onto this one was dropped at `at`, in pixels of the
+    // widget (of the inner area, for containers). See drag.h.
+    virtual void dropped(Control& source, QPointF at)
+    {
+        (void)source;
+        (void)at;
+    }
+
 protected:
-    // Builds the widget's initial state common to every kind: geometry,
-    // colours, font, visibility, enabling and the accessible name. Subclasses
-    // call it once their widget exists.
-    void setUp();
+    // Runs after the common set-up, for what a kind needs on top of it.
+    virtual void finishSetUp() {}
     // Runs an event handler if one is set, inside the error boundary.
     static void fire(const std::function<void()>& handler);
     Container* container() const { return m_container; }
-    void updateAccessibleName();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class Form;
+    // The initial state common to every kind: geometry, colours, font,
+    // visibility, enabling and the accessible name.
+    void setUp();
+    void setLabelledBy(Control* label);
     void placeFromPixels(QRectF pixels);
 
     Form& m_form;
     ControlSpec m_spec;
     Container* m_container;
     QRectF m_pixels;  // the exact pixel rectangle, kept to avoid rounding drift
+    Control* m_labelledBy = nullptr;
+    int m_mousePointer = 0;
+};
+
+// A control that shows a caption (buttons, labels, frames, menu items).
+class CaptionedControl : public Control {
+public:
+    using Control::Control;
+    QString caption() const override = 0;
+
+    QString Caption() const { return caption(); }
+    // Shows a new caption; setting the caption it has changes nothing.
+    void setCaption(const QString& caption);
+
+protected:
+    virtual void showCaption(const QString& caption) = 0;
+    // Runs after a new caption is shown.
+    virtual void captionChanged() {}
 };
 
 }  // namespace rt

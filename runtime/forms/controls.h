@@ -5,6 +5,7 @@
 #include "commondialog.h"
 #include "frame.h"
 #include "label.h"
+#include "listbox.h"
 #include "menu.h"
 #include "picturebox.h"
 #include "scrollbar.h"

@@ -1,23 +1,51 @@
 #include "form.h"
 
+#include "accessible.h"
 #include "controls.h"
 #include "forms.h"
+#include "instances.h"
+#include "labelling.h"
+#include "look.h"
 #include "program.h"
+#include "program_icon.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 namespace rt {
+
+namespace {
+// The form that last became the active window of the program. Message boxes
+// and other programs' windows do not count, so coming back from them to the
+// same form is no activation.
+const Form* activeForm = nullptr;
+}  // namespace
 
 // The top-level window of a form: its central widget is the client area.
 class FormWindow : public QMainWindow {
 public:
     explicit FormWindow(Form& form) : m_form(form) {}
+
+    // The platform window tells when the window is shown or uncovered
+    // (exposed); the widget itself only sees the repaints that follow. A new
+    // owner gives the window a new platform window, so this runs at each Show.
+    void watchExposure()
+    {
+        winId();
+        if (windowHandle() == m_watched) return;
+        m_watched = windowHandle();
+        m_watched->installEventFilter(this);
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override
@@ -39,18 +67,52 @@ protected:
         if (event->type() == QEvent::WindowActivate) m_form.activated();
         return QMainWindow::event(event);
     }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_watched && event->type() == QEvent::Expose && m_watched->isExposed())
+            m_form.exposed();
+        return QMainWindow::eventFilter(watched, event);
+    }
 
 private:
     Form& m_form;
+    QPointer<QWindow> m_watched;
+};
+
+// The client area: it holds the controls and shows the form's picture, if
+// any, at its natural size from the top left corner, cut off where the area
+// ends and never stretched.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget* parent, const QString& picture) : QWidget(parent)
+    {
+        if (picture.isEmpty()) return;
+        if (!m_picture.load(picture))
+            throw std::logic_error("missing form picture " + picture.toStdString());
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QWidget::paintEvent(event);
+        if (m_picture.isNull()) return;
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, m_picture);
+    }
+
+private:
+    QPixmap m_picture;
 };
 
 Form::Form(const FormSpec& spec) : m_spec(spec)
 {
+    installAccessibleControls();
     m_window = new FormWindow(*this);
+    m_window->setWindowIcon(programIcon());
     m_window->setObjectName(spec.name);
     m_window->setWindowTitle(spec.caption);
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-    auto* client = new QWidget(m_window);
+    auto* client = new ClientArea(m_window, spec.picture);
     client->setObjectName(spec.name + QStringLiteral("_client"));
     m_window->setCentralWidget(client);
     const QSize size(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
@@ -61,11 +123,14 @@ Form::Form(const FormSpec& spec) : m_spec(spec)
         client->setFixedSize(size);
         m_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     }
+    if (spec.backColor) setBackColor(*spec.backColor);
+    if (spec.foreColor) m_foreColor = *spec.foreColor;
     buildControls();
 }
 
 Form::~Form()
 {
+    if (activeForm == this) activeForm = nullptr;
     releaseOwnedWindows();
     for (Control* c : m_controls) delete c;
     m_controls.clear();
@@ -105,6 +170,7 @@ void Form::buildControls()
 {
     for (const ControlSpec& spec : m_spec.controls)
         m_controls.push_back(createControl(spec, containerFor(spec)));
+    linkLabels();
     // Focus moves in tab-index order.
     std::vector<QWidget*> order;
     std::vector<const Control*> sorted(m_controls.begin(), m_controls.end());
@@ -114,24 +180,43 @@ void Form::buildControls()
     for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+// Text boxes and scroll bars are named after the label beside them, whose
+// access letter then takes the focus to them.
+void Form::linkLabels()
+{
+    for (size_t i = 0; i < m_controls.size(); ++i) {
+        const int label = labelFor(m_spec.controls, i);
+        if (label < 0) continue;
+        Control* named = m_controls[i];
+        named->setLabelledBy(m_controls[size_t(label)]);
+        if (auto* shown = qobject_cast<QLabel*>(m_controls[size_t(label)]->widget()))
+            shown->setBuddy(named->widget());
+    }
+}
+
 Control* Form::createControl(const ControlSpec& spec, Container* container)
 {
+    Control* made = nullptr;
     switch (spec.kind) {
-        case Kind::CommandButton: return new CommandButton(*this, spec, container);
-        case Kind::OptionButton: return new OptionButton(*this, spec, container);
-        case Kind::CheckBox: return new CheckBox(*this, spec, container);
-        case Kind::Label: return new Label(*this, spec, container);
-        case Kind::TextBox: return new TextBox(*this, spec, container);
+        case Kind::CommandButton: made = new CommandButton(*this, spec, container); break;
+        case Kind::OptionButton: made = new OptionButton(*this, spec, container); break;
+        case Kind::CheckBox: made = new CheckBox(*this, spec, container); break;
+        case Kind::Label: made = new Label(*this, spec, container); break;
+        case Kind::TextBox: made = new TextBox(*this, spec, container); break;
         case Kind::HScrollBar:
-        case Kind::VScrollBar: return new ScrollBar(*this, spec, container);
-        case Kind::PictureBox: return new PictureBox(*this, spec, container);
-        case Kind::Frame: return new Frame(*this, spec, container);
-        case Kind::Timer: return new Timer(*this, spec, container);
-        case Kind::Menu: return new Menu(*this, spec, container);
-        case Kind::CommonDialog: return new CommonDialog(*this, spec, container);
-        default: break;
+        case Kind::VScrollBar: made = new ScrollBar(*this, spec, container); break;
+        case Kind::PictureBox: made = new PictureBox(*this, spec, container); break;
+        case Kind::Frame: made = new Frame(*this, spec, container); break;
+        case Kind::Timer: made = new Timer(*this, spec, container); break;
+        case Kind::ListBox: made = new ListBox(*this, spec, container); break;
+        case Kind::Menu: made = new Menu(*this, spec, container); break;
+        case Kind::CommonDialog: made = new CommonDialog(*this, spec, container); break;
     }
-    throw std::logic_error("control kind not supported yet: " + kindName(spec.kind).toStdString());
+    if (!made)
+        throw std::logic_error("control kind not supported yet: " +
+                               kindName(spec.kind).toStdString());
+    made->setUp();
+    return made;
 }
 
 Control* Form::find(const QString& name, int index) const
@@ -168,10 +253,11 @@ void Form::Show(int modal, Form* owner)
         }
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = m_window->frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
+            frame.moveCenter(screen->availableGeometry().center() + instanceOffset());
             m_window->move(frame.topLeft());
         }
     }
+    m_window->watchExposure();
     if (modal) {
         m_window->setWindowModality(Qt::ApplicationModal);
         m_window->show();
@@ -220,8 +306,26 @@ void Form::resized()
     if (m_loaded) runHandler([this] { Form_Resize(); });
 }
 
+// Form_Paint runs once the exposed window has been painted, outside the
+// paint itself, so that it may move the focus or change controls.
+void Form::exposed()
+{
+    if (m_paintPending) return;
+    m_paintPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_paintPending = false;
+            if (m_loaded && !m_unloading && m_window->isVisible())
+                runHandler([this] { Form_Paint(); });
+        },
+        Qt::QueuedConnection);
+}
+
 void Form::activated()
 {
+    if (activeForm == this) return;
+    activeForm = this;
     if (m_loaded) runHandler([this] { Form_Activate(); });
 }
 
@@ -253,6 +357,22 @@ Single Form::ScaleHeight() const
 bool Form::Visible() const
 {
     return m_window->isVisible();
+}
+
+Long Form::BackColor() const
+{
+    return fromQColor(childArea()->palette().color(QPalette::Window));
+}
+
+// Only the window role changes, so buttons, text boxes and scroll bars keep
+// the desktop's colours; transparent controls show the form's colour.
+void Form::setBackColor(Long colour)
+{
+    QWidget* client = childArea();
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
 }
 
 }  // namespace rt

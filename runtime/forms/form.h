@@ -52,6 +52,13 @@ public:
     Single ScaleWidth() const;
     Single ScaleHeight() const;
     bool Visible() const;
+    // The form's colours, 0x00BBGGRR. BackColor fills the client area behind
+    // the controls; ForeColor is kept for text and drawing on the form itself
+    // and does not change the controls.
+    Long BackColor() const;
+    void setBackColor(Long colour);
+    Long ForeColor() const { return m_foreColor; }
+    void setForeColor(Long colour) { m_foreColor = colour; }
 
     // The control of that name (and index, for control arrays).
     template <typename T>
@@ -95,7 +102,7 @@ protected:
     ControlArray<T> bindArray(const QString& name, const Wires&... wires)
     {
         ControlArray<T> elements = controlArray<T>(name);
-        for (T* c : elements) (wires.attach(*c, *this), ...);
+        for ([[maybe_unused]] T* c : elements) (wires.attach(*c, *this), ...);
         return elements;
     }
 
@@ -113,12 +120,14 @@ protected:
 private:
     friend class FormWindow;
     void buildControls();
+    void linkLabels();
     Control* createControl(const ControlSpec& spec, Container* container);
     Container* containerFor(const ControlSpec& spec);
     void closeRequested();
     void releaseOwnedWindows();
     void resized();
     void activated();
+    void exposed();
 
     FormSpec m_spec;
     FormWindow* m_window = nullptr;
@@ -126,6 +135,8 @@ private:
     bool m_loaded = false;
     bool m_shownOnce = false;
     bool m_unloading = false;
+    bool m_paintPending = false;
+    Long m_foreColor = 0;
 };
 
 }  // namespace rt

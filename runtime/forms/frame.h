@@ -8,18 +8,17 @@ namespace rt {
 
 // A frame: a captioned box that holds other controls, measured in twips from
 // its top left corner. Option buttons inside it form a group of their own.
-class Frame : public Control, public TwipsContainer {
+class Frame : public CaptionedControl, public TwipsContainer {
     Q_OBJECT
 public:
     Frame(Form& form, const ControlSpec& spec, Container* container);
     QWidget* widget() const override;
     QWidget* childArea() const override;
-    QString caption() const override { return Caption(); }
-
-    QString Caption() const;
-    void setCaption(const QString& caption);
+    QString caption() const override;
 
 private:
+    void showCaption(const QString& caption) override;
+
     QGroupBox* m_box;
 };
 

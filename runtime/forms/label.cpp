@@ -1,6 +1,6 @@
 #include "label.h"
 
-#include "look.h"
+#include "form.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -34,7 +34,7 @@ Qt::Alignment alignmentOf(Align align)
 }  // namespace
 
 Label::Label(Form& form, const ControlSpec& spec, Container* container)
-    : Control(form, spec, container)
+    : CaptionedControl(form, spec, container)
 {
     auto* label = new ClickableLabel(spec.caption, container->childArea());
     label->clicked = [this] { fire(Click); };
@@ -46,36 +46,35 @@ Label::Label(Form& form, const ControlSpec& spec, Container* container)
         m_label->setFrameShape(QFrame::Box);
         m_label->setLineWidth(1);
     }
-    setUp();
-    // Labels are transparent unless their background is opaque; a background
-    // colour alone does not paint it.
-    if (!spec.props.opaque) m_label->setAutoFillBackground(false);
+}
+
+// Labels are transparent unless their background is opaque; a background
+// colour alone does not paint it, an opaque label without one paints the
+// window's colour.
+void Label::finishSetUp()
+{
+    m_label->setAutoFillBackground(spec().props.opaque);
 }
 
 QWidget* Label::widget() const
 {
     return m_label;
 }
-QString Label::Caption() const
+QString Label::caption() const
 {
     return m_label->text();
 }
-
-void Label::setCaption(const QString& caption)
+void Label::showCaption(const QString& caption)
 {
-    if (caption == m_label->text()) return;
     m_label->setText(caption);
-    updateAccessibleName();
-    fire(Change);
 }
 
-void Label::setBackColor(int32_t colour)
+void Label::captionChanged()
 {
-    rt::setBackColor(m_label, colour);
-}
-void Label::setForeColor(int32_t colour)
-{
-    rt::setForeColor(m_label, colour);
+    // The controls this label names are announced by its new caption.
+    for (Control* c : form().controls())
+        if (c->labelledBy() == this) c->updateAccessibleName();
+    fire(Change);
 }
 
 }  // namespace rt

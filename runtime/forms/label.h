@@ -8,22 +8,21 @@ namespace rt {
 
 // A label: a caption that the user cannot change. Change runs when the
 // caption is set to a new text.
-class Label : public Control {
+class Label : public CaptionedControl {
     Q_OBJECT
 public:
     Label(Form& form, const ControlSpec& spec, Container* container);
     QWidget* widget() const override;
-    QString caption() const override { return Caption(); }
-
-    QString Caption() const;
-    void setCaption(const QString& caption);
-    void setBackColor(int32_t colour);
-    void setForeColor(int32_t colour);
+    QString caption() const override;
 
     std::function<void()> Change;
     std::function<void()> Click;
 
 private:
+    void finishSetUp() override;
+    void showCaption(const QString& caption) override;
+    void captionChanged() override;
+
     QLabel* m_label;
 };
 

@@ -40,6 +40,12 @@ QString kindName(Kind kind);
 enum class Align { Default, Left, Right, Center };
 enum class Border { Default, None, Single };
 enum class Appearance { Default, Flat, ThreeD };
+// Manual: the program drags nothing by itself; Automatic: pressing the mouse
+// on the control drags it (see drag.h).
+enum class DragMode { Manual, Automatic };
+// What the pointer shows while a control is dragged: an outline of the
+// control, or the picture of three stacked sheets with an arrow.
+enum class DragIcon { Outline, Sheets };
 
 // A font as the layouts name it: "Sans Serif", "Monospace" or
 // "Serif (Times style)", mapped to the system's faces by the runtime.
@@ -78,6 +84,9 @@ struct Props {
     bool autoRedraw = false;  // picture boxes
     int interval = 0;         // timers, ms
     QString parentMenu = {};  // menu items: the menu they belong to; empty: the menu bar
+    int multiSelect = 0;      // list boxes: 0 single, 1 simple, 2 extended selection
+    DragMode dragMode = DragMode::Manual;
+    DragIcon dragIcon = DragIcon::Outline;
 };
 
 // One control: laid out like a row of the table that describes the window.
@@ -99,6 +108,13 @@ struct FormSpec {
     int clientHeight = 0;  // twips
     std::vector<ControlSpec> controls;
     bool resizable = false;
+    // A background picture built into the program (a Qt resource path such as
+    // ":/lineup/quendal.jpg"), drawn at its natural size from the client
+    // area's top left corner; empty: none.
+    QString picture = {};
+    // The form's own colours, 0x00BBGGRR; unset: the desktop's.
+    std::optional<int32_t> backColor = {};  // the client area behind the controls
+    std::optional<int32_t> foreColor = {};  // text and drawing on the form itself
 };
 
 }  // namespace rt

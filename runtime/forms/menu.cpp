@@ -17,7 +17,7 @@ bool separatorCaption(const QString& caption)
 }  // namespace
 
 Menu::Menu(Form& form, const ControlSpec& spec, Container* container)
-    : Control(form, spec, container)
+    : CaptionedControl(form, spec, container)
 {
     auto* window = qobject_cast<QMainWindow*>(form.window());
     const QString& parentName = spec.props.parentMenu;
@@ -52,12 +52,12 @@ QMenu* Menu::submenu()
     return m_submenu;
 }
 
-QString Menu::Caption() const
+QString Menu::caption() const
 {
     return isSeparator() ? QStringLiteral("-") : m_action->text();
 }
 
-void Menu::setCaption(const QString& caption)
+void Menu::showCaption(const QString& caption)
 {
     m_action->setSeparator(separatorCaption(caption));
     m_action->setText(caption);

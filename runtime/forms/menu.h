@@ -12,21 +12,19 @@ namespace rt {
 // which must come before them in the layout. An ampersand in the caption marks
 // the access letter; the caption "-" makes a separator line. Click runs when
 // the user chooses the item (a disabled item cannot be chosen).
-class Menu : public Control {
+class Menu : public CaptionedControl {
     Q_OBJECT
 public:
     Menu(Form& form, const ControlSpec& spec, Container* container);
     ~Menu() override;
     // Menus live in the menu bar, not on the client area.
     QWidget* widget() const override { return nullptr; }
-    QString caption() const override { return Caption(); }
+    QString caption() const override;
 
-    QString Caption() const;
-    void setCaption(const QString& caption);
-    bool Enabled() const;
-    void setEnabled(bool enabled);
-    bool Visible() const;
-    void setVisible(bool visible);
+    bool Enabled() const override;
+    void setEnabled(bool enabled) override;
+    bool Visible() const override;
+    void setVisible(bool visible) override;
     bool Checked() const;
     void setChecked(bool checked);
     bool isSeparator() const;
@@ -40,6 +38,8 @@ public:
     QMenu* submenu();
 
 private:
+    void showCaption(const QString& caption) override;
+
     QAction* m_action = nullptr;
     QMenu* m_submenu = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace rt {
 
@@ -18,6 +19,8 @@ public:
     PictureCanvas(PictureBox& box, QWidget* parent) : QWidget(parent), m_box(box)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        // MouseMove reports movements with no button held too.
+        setMouseTracking(true);
     }
 
 protected:
@@ -37,10 +40,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         mouse(m_box.MouseUp, event);
-        if (rect().contains(event->position().toPoint()) && m_box.Click) runHandler(m_box.Click);
+        // The release that ends a double click is no click of its own.
+        const bool endsDoubleClick = std::exchange(m_inDoubleClick, false);
+        if (!endsDoubleClick && rect().contains(event->position().toPoint()) && m_box.Click)
+            runHandler(m_box.Click);
     }
+    // The toolkit delivers the second press of a double click as this event
+    // alone, so it raises DblClick and no second MouseDown.
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
+        m_inDoubleClick = true;
         if (m_box.DblClick) runHandler(m_box.DblClick);
         event->accept();
     }
@@ -56,6 +65,17 @@ private:
         return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
                (modifiers & Qt::AltModifier ? 4 : 0);
     }
+    // The pointer's position with the fractions of a pixel that precise
+    // pointers and scaled screens report: the toolkit hands widgets a
+    // position rounded to whole pixels, but keeps the exact one relative to
+    // the window.
+    QPointF exactPosition(const QMouseEvent* event) const
+    {
+        const QPointF rounded = event->position();
+        const QPointF exact = event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
+        const QPointF off = exact - rounded;
+        return std::abs(off.x()) < 1 && std::abs(off.y()) < 1 ? exact : rounded;
+    }
     void mouse(const std::function<void(int, int, Single, Single)>& handler, QMouseEvent* event)
     {
         if (!handler) return;
@@ -63,13 +83,14 @@ private:
         const int button = event->type() == QEvent::MouseMove ? buttonsOf(event->buttons())
                                                               : buttonsOf(event->button());
         const int shift = shiftOf(event->modifiers());
-        const QPointF p = event->position();
+        const QPointF p = exactPosition(event);
         const Single x = Single(m_box.fromPixelX(p.x()));
         const Single y = Single(m_box.fromPixelY(p.y()));
         runHandler([&] { handler(button, shift, x, y); });
     }
 
     PictureBox& m_box;
+    bool m_inDoubleClick = false;
 };
 
 PictureBox::PictureBox(Form& form, const ControlSpec& spec, Container* container)
@@ -91,7 +112,10 @@ PictureBox::PictureBox(Form& form, const ControlSpec& spec, Container* container
     m_foreColor = p.foreColor.value_or(0);
     m_canvas = new PictureCanvas(*this, m_frame);
     m_canvas->setObjectName(spec.name + QStringLiteral("_canvas"));
-    setUp();
+}
+
+void PictureBox::finishSetUp()
+{
     canvasResized();
 }
 
@@ -197,9 +221,10 @@ void PictureBox::Cls()
     changed();
 }
 
-void PictureBox::setBackColor(int32_t colour)
+void PictureBox::setBackColor(Colour colour)
 {
     m_backColor = colour;
+    Control::setBackColor(colour);
     Cls();
 }
 
@@ -253,31 +278,42 @@ void PictureBox::LineTo(double x2, double y2, std::optional<int32_t> colour, Box
     Line(m_currentX, m_currentY, x2, y2, colour, box);
 }
 
+void PictureBox::dropped(Control& source, QPointF at)
+{
+    if (!DragDrop) return;
+    const Single x = Single(fromPixelX(at.x())), y = Single(fromPixelY(at.y()));
+    runHandler([&] { DragDrop(source, x, y); });
+}
+
+// Whether a circle of pixel radius `r` around `centre` can touch the image:
+// the toolkit's painter is not asked to draw far beyond it, nor a circle that
+// encloses the whole image.
+bool PictureBox::mayShow(QPointF centre, double r) const
+{
+    if (!std::isfinite(r)) return false;
+    const double margin = m_drawWidth + 1;
+    const double halfWidth = m_image.width() / 2.0, halfHeight = m_image.height() / 2.0;
+    const double dx = std::abs(centre.x() - halfWidth), dy = std::abs(centre.y() - halfHeight);
+    if (!(dx < halfWidth + r + margin && dy < halfHeight + r + margin)) return false;
+    return r < std::hypot(dx + halfWidth, dy + halfHeight) + margin;  // the farthest corner
+}
+
 void PictureBox::Circle(double x, double y, double radius, std::optional<int32_t> colour)
 {
     const QPointF centre = toPixel(x, y);
     const double r = toPixelWidth(radius);
+    m_currentX = x;
+    m_currentY = y;
+    if (!mayShow(centre, r)) return;
     QPainter painter(&m_image);
     painter.setPen(QPen(toQColor(colour.value_or(m_foreColor)), m_drawWidth));
     painter.drawEllipse(QPointF(std::floor(centre.x()) + 0.5, std::floor(centre.y()) + 0.5), r, r);
-    m_currentX = x;
-    m_currentY = y;
     changed();
 }
 
 void PictureBox::PSet(double x, double y, std::optional<int32_t> colour)
 {
-    const QPointF p = toPixel(x, y);
-    const QColor c = toQColor(colour.value_or(m_foreColor));
-    if (m_drawWidth == 1) {
-        rasterFill(m_image, p, p, c.rgb());
-    } else {
-        QPainter painter(&m_image);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(c);
-        const double r = m_drawWidth / 2.0;
-        painter.drawEllipse(QPointF(std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5), r, r);
-    }
+    rasterDot(m_image, toPixel(x, y), m_drawWidth, toQColor(colour.value_or(m_foreColor)).rgb());
     m_currentX = x;
     m_currentY = y;
     changed();

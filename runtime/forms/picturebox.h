@@ -55,11 +55,12 @@ public:
     void setCurrentY(double y) { m_currentY = y; }
     int DrawWidth() const { return m_drawWidth; }
     void setDrawWidth(int width);
-    int32_t ForeColor() const { return m_foreColor; }
-    void setForeColor(int32_t colour) { m_foreColor = colour; }
-    int32_t BackColor() const { return m_backColor; }
+    // The colour drawing uses when none is given.
+    Colour ForeColor() const override { return m_foreColor; }
+    void setForeColor(Colour colour) override { m_foreColor = colour; }
+    Colour BackColor() const override { return m_backColor; }
     // Changing the background colour clears the drawing.
-    void setBackColor(int32_t colour);
+    void setBackColor(Colour colour) override;
     bool AutoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
 
@@ -76,6 +77,10 @@ public:
     std::function<void(int button, int shift, Single x, Single y)> MouseDown;
     std::function<void(int button, int shift, Single x, Single y)> MouseMove;
     std::function<void(int button, int shift, Single x, Single y)> MouseUp;
+    // A dragged control dropped on the box, at (x, y) in user coordinates.
+    std::function<void(Control& source, Single x, Single y)> DragDrop;
+
+    void dropped(Control& source, QPointF at) override;
 
     double toPixelX(double x) const override;
     double toPixelY(double y) const override;
@@ -87,12 +92,14 @@ public:
     double fromPixelHeight(double ph) const override;
 
 protected:
+    void finishSetUp() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class PictureCanvas;
     void canvasResized();
     void drawSegment(QPointF from, QPointF to, int32_t colour);
+    bool mayShow(QPointF centre, double r) const;
     void changed();
 
     QFrame* m_frame;

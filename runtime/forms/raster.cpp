@@ -87,4 +87,26 @@ void rasterFill(QImage& image, QPointF corner1, QPointF corner2, QRgb colour)
     }
 }
 
+void rasterDot(QImage& image, QPointF at, int width, QRgb colour)
+{
+    if (!std::isfinite(at.x()) || !std::isfinite(at.y())) return;
+    const double reach = width / 2.0;
+    const auto centreOf = [&](double v) { return std::floor(v) + (width % 2 ? 0.5 : 1.0); };
+    const double cx = centreOf(at.x()), cy = centreOf(at.y());
+    // Only the pixels of the image that the dot's square can reach.
+    const auto first = [&](double c, int size) {
+        return int(std::clamp(std::floor(c - reach), 0.0, double(size)));
+    };
+    const auto last = [&](double c, int size) {
+        return int(std::clamp(std::ceil(c + reach), 0.0, double(size)));
+    };
+    for (int y = first(cy, image.height()); y < last(cy, image.height()); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = first(cx, image.width()); x < last(cx, image.width()); ++x) {
+            const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+            if (dx * dx + dy * dy <= reach * reach) line[x] = colour;
+        }
+    }
+}
+
 }  // namespace rt

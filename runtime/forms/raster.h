@@ -13,5 +13,9 @@ namespace rt {
 void rasterSegment(QImage& image, QPointF from, QPointF to, QRgb colour);
 // Every pixel whose square the closed box between the two corners touches.
 void rasterFill(QImage& image, QPointF corner1, QPointF corner2, QRgb colour);
+// A round dot `width` pixels across that covers the pixel containing `at`:
+// the pixels whose centres lie within width / 2 of the centre of that pixel
+// (odd widths) or of its lower right corner (even widths).
+void rasterDot(QImage& image, QPointF at, int width, QRgb colour);
 
 }  // namespace rt

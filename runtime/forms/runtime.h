@@ -7,5 +7,6 @@
 #include "forms/forms.h"
 #include "forms/interaction.h"
 #include "forms/program.h"
+#include "values/array.h"
 #include "values/library.h"
 #include "values/variant.h"

@@ -1,5 +1,6 @@
 #include "scrollbar.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 
 #include <cstdlib>
@@ -24,7 +25,6 @@ ScrollBar::ScrollBar(Form& form, const ControlSpec& spec, Container* container)
         if (!m_settingValue) fire(Change);
     });
     connect(m_bar, &QScrollBar::sliderMoved, this, [this] { fire(Scroll); });
-    setUp();
 }
 
 QWidget* ScrollBar::widget() const
@@ -80,6 +80,37 @@ void ScrollBar::setMax(Integer max)
     m_max = max;
     applyRange();
     m_bar->setValue(toPosition(value));
+}
+
+}  // namespace rt
+
+namespace rt {
+
+bool ScrollBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_bar && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            switch (key->key()) {
+                case Qt::Key_Right:
+                case Qt::Key_Down: stepTowardsMax(m_small); return true;
+                case Qt::Key_Left:
+                case Qt::Key_Up: stepTowardsMax(-m_small); return true;
+                case Qt::Key_PageDown: stepTowardsMax(m_large); return true;
+                case Qt::Key_PageUp: stepTowardsMax(-m_large); return true;
+                default: break;
+            }
+        }
+    }
+    return Control::eventFilter(watched, event);
+}
+
+void ScrollBar::stepTowardsMax(int amount)
+{
+    const int direction = m_min <= m_max ? 1 : -1;
+    const int stepped =
+        qBound(qMin(m_min, m_max), int(Value()) + direction * amount, qMax(m_min, m_max));
+    setValue(stepped);
 }
 
 }  // namespace rt

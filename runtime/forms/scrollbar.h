@@ -9,7 +9,9 @@ namespace rt {
 // A horizontal or vertical scroll bar. Min is the left or top end and Max the
 // right or bottom end; Min may be the larger of the two. Change runs for every
 // new value: an arrow click (SmallChange), a click in the track (LargeChange),
-// a dragged thumb when it is released, or an assignment to Value.
+// a dragged thumb when it is released, or an assignment to Value. On a
+// focused bar Right and Down step towards Max, Left and Up towards Min, by
+// SmallChange; Page Down and Page Up by LargeChange.
 class ScrollBar : public Control {
     Q_OBJECT
 public:
@@ -31,7 +33,13 @@ public:
 
     QScrollBar* scrollBar() const { return m_bar; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Moves the value `amount` towards Max (towards Min when negative),
+    // stopping at the end of the range.
+    void stepTowardsMax(int amount);
     // The toolkit's bar always runs from 0 at the left or top end; a position
     // is the distance of the value from Min.
     int toPosition(int value) const;

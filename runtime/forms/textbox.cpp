@@ -42,7 +42,6 @@ TextBox::TextBox(Form& form, const ControlSpec& spec, Container* container)
         connect(m_line, &QLineEdit::textChanged, this, [this] { textEdited(); });
         m_line->installEventFilter(this);
     }
-    setUp();
     setLocked(p.locked);
     m_fontName = p.font ? p.font->name : QStringLiteral("Sans Serif");
 }
@@ -232,22 +231,6 @@ void TextBox::setFontUnderline(bool on)
     changeFont(widget(), [on](QFont& f) { f.setUnderline(on); });
 }
 
-Long TextBox::ForeColor() const
-{
-    return fromQColor(widget()->palette().color(QPalette::Text));
-}
-void TextBox::setForeColor(Long colour)
-{
-    rt::setForeColor(widget(), colour);
-}
-Long TextBox::BackColor() const
-{
-    return fromQColor(widget()->palette().color(QPalette::Base));
-}
-void TextBox::setBackColor(Long colour)
-{
-    rt::setBackColor(widget(), colour);
-}
 
 void TextBox::setTextAsOneEdit(const QString& text)
 {

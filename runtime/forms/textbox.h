@@ -51,11 +51,6 @@ public:
     void setFontStrikethru(bool on);
     bool FontUnderline() const;
     void setFontUnderline(bool on);
-    // Text and background colours, 0x00BBGGRR.
-    Long ForeColor() const;
-    void setForeColor(Long colour);
-    Long BackColor() const;
-    void setBackColor(Long colour);
 
     std::function<void()> Change;
     std::function<void(Integer& keyAscii)> KeyPress;

@@ -17,8 +17,10 @@ public:
     Timer(Form& form, const ControlSpec& spec, Container* container);
     QWidget* widget() const override { return nullptr; }
 
-    bool Enabled() const { return m_enabled; }
-    void setEnabled(bool enabled);
+    // A timer's Enabled says whether it runs; it is the same property when
+    // the timer is used as any control.
+    bool Enabled() const override { return m_enabled; }
+    void setEnabled(bool enabled) override;
     int Interval() const { return m_interval; }
     void setInterval(int milliseconds);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessibility.h"
 #include "qt_printing.h"
 #include "scripted_interaction.h"
 #include "widgets.h"

@@ -18,7 +18,8 @@ void ScriptedInteraction::answer(std::initializer_list<int> answers)
 
 int ScriptedInteraction::messageBox(const QString& prompt, int style, const QString& title)
 {
-    shown.push_back({prompt, style, title});
+    shown.push_back({prompt, style, title, beeps});
+    if (whileShown) whileShown();
     if (m_answers.empty()) return vbOK;
     const int result = m_answers.front();
     m_answers.pop_front();

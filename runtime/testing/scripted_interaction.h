@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,6 +23,7 @@ public:
         QString prompt;
         int style;
         QString title;
+        int beepsBefore = 0;  // beeps sounded before the box was shown
     };
 
     ScriptedInteraction();
@@ -31,6 +33,10 @@ public:
     void answer(std::initializer_list<int> answers);
 
     int messageBox(const QString& prompt, int style, const QString& title) override;
+    // Runs while each message box is open, before it is answered: what the
+    // user's clock or other events would do meanwhile (for example a timer
+    // falling due).
+    std::function<void()> whileShown;
 
     // The answers of the next file dialogs: a path, or a cancel.
     void chooseFile(const QString& path, int filterIndex = 0);

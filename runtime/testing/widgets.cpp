@@ -9,11 +9,13 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QWidget>
 
@@ -38,6 +40,16 @@ double shareOf(const QImage& image, const QRect& area, QColor colour)
         for (int x = r.left(); x <= r.right(); ++x)
             if (QColor(image.pixel(x, y)).rgb() == colour.rgb()) ++matching;
     return double(matching) / (r.width() * r.height());
+}
+
+QRect extentOf(const QImage& image, QColor colour, const QRect& area)
+{
+    const QRect r = area.isEmpty() ? image.rect() : area.intersected(image.rect());
+    QRect extent;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (QColor(image.pixel(x, y)).rgb() == colour.rgb()) extent |= QRect(x, y, 1, 1);
+    return extent;
 }
 
 namespace {
@@ -71,6 +83,12 @@ void pressKey(const Control& control, int qtKey, const QString& text)
     QApplication::sendEvent(w, &release);
 }
 
+void typeAndEnter(const Control& control, const QString& text)
+{
+    typeText(control, text);
+    pressKey(control, Qt::Key_Return, QStringLiteral("\r"));
+}
+
 void step(ScrollBar& bar, BarPart part)
 {
     static const QAbstractSlider::SliderAction actions[] = {
@@ -88,9 +106,42 @@ void dragThumbTo(ScrollBar& bar, int value)
     qt->setSliderDown(false);
 }
 
+void clickItem(const ListBox& list, int row, Qt::KeyboardModifiers modifiers)
+{
+    QListWidget* qt = list.listWidget();
+    qt->scrollToItem(qt->item(row));
+    QTest::mouseClick(qt->viewport(), Qt::LeftButton, modifiers,
+                      qt->visualItemRect(qt->item(row)).center());
+}
+
+QStringList items(const ListBox& list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.ListCount(); ++i) texts << list.List(i);
+    return texts;
+}
+
+QList<int> selectedRows(const ListBox& list)
+{
+    QList<int> rows;
+    for (int i = 0; i < list.ListCount(); ++i)
+        if (list.Selected(i)) rows << i;
+    return rows;
+}
+
 void choose(const Menu& item)
 {
     if (item.Enabled()) item.action()->trigger();
+}
+
+void dragTo(const Control& source, const Control* onto, QPoint at)
+{
+    QWidget* from = source.widget();
+    QWidget* to = onto ? target(*onto) : source.form().childArea();
+    const QPoint release = from->mapFrom(from->window(), to->mapTo(from->window(), at));
+    QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, from->rect().center());
+    QTest::mouseMove(from, release);
+    QTest::mouseRelease(from, Qt::LeftButton, Qt::NoModifier, release);
 }
 
 void closeWindow(Form& form)
@@ -110,8 +161,14 @@ QStringList captionsThatDoNotFit(const Form& form)
         const QFontMetrics metrics(w->font());
         int needed = metrics.horizontalAdvance(shown);
         int available = w->width();
-        if (qobject_cast<QPushButton*>(w)) {
-            needed += 2 * w->style()->pixelMetric(QStyle::PM_ButtonMargin) / 2 + 4;
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            // The style draws the caption centred in the button's contents
+            // rectangle, inside its frame.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            available =
+                w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w).width();
         } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
             const bool radio = qobject_cast<const QRadioButton*>(b) != nullptr;
             needed += w->style()->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth

@@ -177,4 +177,43 @@ TEST_F(Drawing, ADegenerateScaleIsRefused)
     EXPECT_THROW(f.pctBox.setDrawWidth(0), rt::RuntimeError);
 }
 
+TEST_F(Drawing, DotsAreDrawWidthPixelsAcrossAroundTheirPixel)
+{
+    f.pctBox.Scale(0, 0, 200, 100);
+    for (int width = 1; width <= 4; ++width) {
+        f.pctBox.Cls();
+        f.pctBox.setDrawWidth(width);
+        f.pctBox.PSet(100.5, 50.5, 0x0000FF);
+        const QRect extent = extentOf(f.pctBox.image(), red);
+        EXPECT_EQ(extent.size(), QSize(width, width)) << width;
+        EXPECT_TRUE(extent.contains(100, 50)) << width;
+    }
+}
+
+TEST_F(Drawing, ShapesFarOutsideTheBoxDrawNothingAndControlsCannotGoThere)
+{
+    f.pctBox.Scale(0, 0, 200, 100);
+    f.pctBox.setDrawWidth(4);
+    for (double far : {1e30, -1e30, 3e38, std::nan("")}) {
+        f.pctBox.PSet(far, 50, 0x0000FF);
+        f.pctBox.Circle(far, 50, 10, 0x0000FF);
+        f.pctBox.Circle(100, far, 10, 0x0000FF);
+        f.pctBox.Circle(100, 50, std::abs(far), 0x0000FF);  // encloses the box
+    }
+    settle();
+    EXPECT_EQ(shareOf(f.pctBox.image(), QRect(0, 0, 200, 100), white), 1.0);
+
+    f.lblMark.setLeft(50);
+    for (double far : {1e30, -1e30, std::nan("")}) {
+        try {
+            f.lblMark.setLeft(far);
+            ADD_FAILURE() << far << " was taken";
+        } catch (const rt::RuntimeError& e) {
+            EXPECT_EQ(e.number(), 6);
+        }
+        EXPECT_THROW(f.lblMark.setTop(far), rt::RuntimeError);
+    }
+    EXPECT_FLOAT_EQ(f.lblMark.Left(), 50) << "a refused position leaves the control where it was";
+}
+
 }  // namespace

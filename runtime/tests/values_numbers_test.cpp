@@ -88,6 +88,14 @@ TEST(CheckedNumbers, CIntAndCLngRoundHalvesToEven)
     }
 }
 
+TEST(CheckedNumbers, CSngRoundsToTheNearestSingleAndRaisesBeyondItsRange)
+{
+    EXPECT_EQ(CSng(0.1), 0.1f);
+    EXPECT_EQ(CSng(-1500), -1500.0f);
+    EXPECT_EQ(CSng(3.4e38), 3.4e38f);
+    for (Double x : {3.5e38, -1e39, 1e308}) EXPECT_EQ(errorNumber([&] { CSng(x); }), 6) << x;
+}
+
 TEST(CheckedNumbers, CheckedDoubleArithmetic)
 {
     const Double inf = std::numeric_limits<Double>::infinity();

@@ -24,6 +24,13 @@ Long CLng(Double x)
     return Long::fromDouble(x);
 }
 
+Single CSng(Double x)
+{
+    if (std::isfinite(x) && std::fabs(x) > std::numeric_limits<Single>::max())
+        raise(ErrorCode::Overflow);
+    return Single(x);
+}
+
 Double checked(Double result)
 {
     if (std::isinf(result)) raise(ErrorCode::Overflow);

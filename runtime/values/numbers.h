@@ -260,6 +260,8 @@ using Long = Checked<int32_t>;
 // for a NaN).
 Integer CInt(Double x);
 Long CLng(Double x);
+// The nearest Single; Overflow for a finite value beyond the Single range.
+Single CSng(Double x);
 
 // Double arithmetic that raises instead of producing an infinity or a NaN:
 //   x/0 with x != 0            -> Division by zero;

@@ -13,6 +13,10 @@
 
 #include <utility>
 
+using editor3::Form1;
+using editor3::frmFind;
+using editor3::frmReplace;
+
 // The editor's main window shown, a folder for its files, and the user's
 // ways to the menus, the file dialogs and the Find and Replace dialogs.
 class EditorTest : public rt::testing::FormTest {

@@ -33,6 +33,7 @@ TEST_F(FindDialog, BothDialogsMatchTheirLayoutsAboveTheMainWindow)
         EXPECT_EQ(QSizeF(c.dialog.ScaleWidth(), c.dialog.ScaleHeight()), c.size);
         EXPECT_EQ(captionsThatDoNotFit(c.dialog), QStringList());
         EXPECT_EQ(layoutMismatches(c.dialog), QStringList());
+        EXPECT_EQ(accessibilityProblems(c.dialog), QStringList());
         EXPECT_EQ(c.dialog.window()->parentWidget(), f.window());
     }
     frmFind& find = rt::form<frmFind>();

@@ -6,6 +6,8 @@
 
 #include <array>
 
+using rootplot::frmDib;
+
 // The rootplot window, loaded and shown, with a scripted user.
 class RootPlot : public rt::testing::FormTest {
 protected:
@@ -24,7 +26,7 @@ protected:
     }
     void enterCoefficients(const std::array<const char*, 4>& abcd)
     {
-        for (int i = 0; i < 4; ++i) enter(f.txtA(i), abcd[i]);
+        for (int i = 0; i < 4; ++i) enter(f.txtA[i], abcd[i]);
     }
 
     frmDib& f;

@@ -14,6 +14,7 @@ TEST_F(RootPlot, WindowMatchesItsLayoutAndEveryCaptionFits)
     EXPECT_EQ(QSize(f.ScaleWidth(), f.ScaleHeight()), QSize(7275, 7035));
     EXPECT_EQ(captionsThatDoNotFit(f), QStringList());
     EXPECT_EQ(layoutMismatches(f), QStringList());
+    EXPECT_EQ(accessibilityProblems(f), QStringList());
 }
 
 TEST_F(RootPlot, LoadSetsTheCubicItsTextsAndHidesThePlot)
@@ -22,7 +23,7 @@ TEST_F(RootPlot, LoadSetsTheCubicItsTextsAndHidesThePlot)
     EXPECT_EQ(f.txtIni.Text(), "10");
     EXPECT_EQ(f.txtEps.Text(), "1E-09");
     const char* coefficients[] = {"1", "-3", "-1", "3"};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(f.txtA(i).Text(), coefficients[i]);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(f.txtA[i].Text(), coefficients[i]);
     EXPECT_EQ(f.txtSol.Text() + f.txtNit.Text(), "");
     EXPECT_FALSE(f.pctBox.Visible() || f.vsbEscala.Visible());
     EXPECT_EQ(f.cmdDib.Caption(), "Dibujar");
@@ -30,7 +31,7 @@ TEST_F(RootPlot, LoadSetsTheCubicItsTextsAndHidesThePlot)
 
 TEST_F(RootPlot, AnAcceptedCoefficientChangesTheFormulaCaptionOnEnter)
 {
-    enter(f.txtA(3), "7", false);
+    enter(f.txtA[3], "7", false);
     EXPECT_EQ(f.lblRotulo.Caption(), loadCaption) << "typed without Enter";
     // clang-format off
     const struct { int index; const char *typed, *caption; } cases[] = {
@@ -41,7 +42,7 @@ TEST_F(RootPlot, AnAcceptedCoefficientChangesTheFormulaCaptionOnEnter)
     };
     // clang-format on
     for (const auto& c : cases) {
-        enter(f.txtA(c.index), c.typed);
+        enter(f.txtA[c.index], c.typed);
         EXPECT_EQ(f.lblRotulo.Caption(), QString::fromUtf8(c.caption)) << c.typed;
     }
     EXPECT_TRUE(user.shown.empty());
@@ -51,13 +52,13 @@ TEST_F(RootPlot, ARefusedCoefficientShowsTheMessageAndChangesNothing)
 {
     for (const char* typed : {"abc", "", "1,5", "2x"}) {
         user.shown.clear();
-        enter(f.txtA(1), typed);
+        enter(f.txtA[1], typed);
         ASSERT_EQ(user.shown.size(), 1u) << typed;
         EXPECT_EQ(user.shown[0].prompt, "Teclee un valor numérico, please");
         EXPECT_EQ(user.shown[0].style, rt::vbOKOnly);
         EXPECT_EQ(user.shown[0].title, "rootplot");
         EXPECT_EQ(f.lblRotulo.Caption(), loadCaption);
-        EXPECT_EQ(f.txtA(1).Text(), typed) << "the box keeps the refused text";
+        EXPECT_EQ(f.txtA[1].Text(), typed) << "the box keeps the refused text";
     }
 }
 

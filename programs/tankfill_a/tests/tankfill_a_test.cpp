@@ -36,6 +36,7 @@ TEST_F(TankFillA, WindowMatchesItsLayoutAndEveryCaptionFits)
     EXPECT_EQ(captionsThatDoNotFit(f), QStringList());
     const Form1 asBuilt;  // not loaded: Form_Load moves the liquid label
     EXPECT_EQ(layoutMismatches(asBuilt), QStringList());
+    EXPECT_EQ(accessibilityProblems(f), QStringList());
 }
 
 TEST_F(TankFillA, StartsStoppedAtLevel500FillingAtFlow10)

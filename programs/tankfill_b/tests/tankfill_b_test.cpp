@@ -8,6 +8,7 @@
 #include <cmath>
 
 using namespace rt::testing;
+using tankfill_b::Form1;
 
 namespace {
 
@@ -50,6 +51,7 @@ TEST_F(TankFillB, WindowMatchesItsLayoutAndEveryCaptionFits)
     EXPECT_EQ(QSize(f.ScaleWidth(), f.ScaleHeight()), QSize(4440, 6585));
     EXPECT_EQ(captionsThatDoNotFit(f), QStringList());
     EXPECT_EQ(layoutMismatches(f), QStringList());
+    EXPECT_EQ(accessibilityProblems(f), QStringList());
 }
 
 TEST_F(TankFillB, LoadPaintsTheBottomTenthRedBeforeTheWindowIsShownAndWaitsForStart)

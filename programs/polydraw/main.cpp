@@ -1,0 +1,8 @@
+#include "form1.h"
+
+#include "forms/application.h"
+
+int main(int argc, char** argv)
+{
+    return rt::run<polydraw::Form1>(argc, argv, "polydraw");
+}
