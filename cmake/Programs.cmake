@@ -3,7 +3,8 @@
 #
 # Builds <name>_forms (the windows, a library that tests link), the executable
 # bin/<name> from main.cpp, a test executable <name>_tests when TESTS are
-# given, and registers the program for the gallery.
+# given, the program's random-input test, and registers the program for the
+# gallery.
 function(rt_add_program name)
   cmake_parse_arguments(P "" "CAPTION;SUMMARY" "FORMS;TESTS;LIBS" ${ARGN})
   add_library(${name}_forms STATIC ${P_FORMS})
@@ -19,6 +20,8 @@ function(rt_add_program name)
     rt_add_gtest(${name}_tests)
   endif()
 
+  rt_add_random_input_test(${name})
+
   set_property(GLOBAL APPEND PROPERTY RT_PROGRAMS "${name}")
   set_property(GLOBAL PROPERTY RT_PROGRAM_${name}_CAPTION "${P_CAPTION}")
   set_property(GLOBAL PROPERTY RT_PROGRAM_${name}_SUMMARY "${P_SUMMARY}")
@@ -30,4 +33,20 @@ function(rt_add_gtest target)
   gtest_discover_tests(${target}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# The random-input test of a program: its main.cpp built again with
+# RT_RANDOM_INPUT, so that rt::run hands the start-up window to a random user
+# (runtime/testing/random_input.h) instead of a person. Events, seed and time
+# limit: RT_RANDOM_EVENTS, RT_RANDOM_SEED, RT_RANDOM_SECONDS.
+set(RT_RANDOM_EVENTS 3000 CACHE STRING "Random events per program in its random-input test")
+function(rt_add_random_input_test name)
+  add_executable(${name}_random_input main.cpp)
+  target_compile_definitions(${name}_random_input PRIVATE RT_RANDOM_INPUT)
+  target_link_libraries(${name}_random_input PRIVATE ${name}_forms rt_random_input)
+  add_test(NAME ${name}.RandomInput COMMAND ${name}_random_input)
+  set_tests_properties(${name}.RandomInput PROPERTIES
+    LABELS random_input
+    TIMEOUT 300
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;RT_RANDOM_EVENTS=${RT_RANDOM_EVENTS};RT_RANDOM_SEED=1;RT_RANDOM_SECONDS=120")
 endfunction()

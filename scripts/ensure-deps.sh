@@ -10,6 +10,8 @@ packages=(
   libgtest-dev
   fonts-liberation
   qt6-translations-l10n desktop-file-utils dpkg-dev
+  ccache
+  clang libclang-rt-14-dev
 )
 
 missing=()

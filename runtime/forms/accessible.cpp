@@ -15,6 +15,9 @@ namespace rt {
 
 namespace {
 
+// The control a widget shows, held weakly: a window's controls go before its
+// widgets, and a widget losing the focus while it is destroyed is described
+// once more.
 const char* const controlProperty = "rtControl";
 
 // A scroll bar's Value, Min and Max exactly as the program sees them, whichever
@@ -147,7 +150,8 @@ QAccessibleInterface* describeControl(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
-    auto* control = qobject_cast<Control*>(widget->property(controlProperty).value<QObject*>());
+    auto* control =
+        qobject_cast<Control*>(widget->property(controlProperty).value<QPointer<QObject>>().data());
     if (!control) return nullptr;
     if (auto* bar = qobject_cast<ScrollBar*>(control)) return new AccessibleScrollBar(widget, *bar);
     if (qobject_cast<OptionButton*>(control)) return new AccessibleOptionButton(widget);
@@ -176,7 +180,7 @@ void installAccessibleControls()
 
 void markAccessibleWidget(QWidget* widget, Control* control)
 {
-    widget->setProperty(controlProperty, QVariant::fromValue(static_cast<QObject*>(control)));
+    widget->setProperty(controlProperty, QVariant::fromValue(QPointer<QObject>(control)));
     // The toolkit may have described the widget while it was being built;
     // describe it again, now as the control.
     if (QAccessibleInterface* early = QAccessible::queryAccessibleInterface(widget))

@@ -11,8 +11,20 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#ifdef RT_RANDOM_INPUT
+#include "random_input.h"
+#endif
+
 namespace rt {
 
+#ifdef RT_RANDOM_INPUT
+// The program's random-input test: a random user drives the start-up window.
+template <typename StartupForm>
+int run(int argc, char** argv, const QString& title)
+{
+    return testing::runRandomInput(argc, argv, title, [] { form<StartupForm>().Show(); });
+}
+#else
 // Starts a program: sets up the look, loads the start-up window (running its
 // Form_Load), shows it and delivers events until the program ends.
 template <typename StartupForm>
@@ -33,5 +45,6 @@ int run(int argc, char** argv, const QString& title)
     unloadAllForms();
     return code;
 }
+#endif
 
 }  // namespace rt

@@ -2,6 +2,7 @@
 
 #include "look.h"
 #include "program.h"
+#include "safe_plain_text_edit.h"
 #include "trace.h"
 
 #include <QKeyEvent>
@@ -19,7 +20,7 @@ TextBox::TextBox(Form& form, const ControlSpec& spec, Container* container)
 {
     const Props& p = spec.props;
     if (p.multiLine) {
-        m_multi = new QPlainTextEdit(container->childArea());
+        m_multi = new SafePlainTextEdit(container->childArea());
         m_multi->setPlainText(spec.caption);
         if (!p.scrollBars) {
             m_multi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

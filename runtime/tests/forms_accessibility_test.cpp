@@ -14,6 +14,7 @@
 #include <QLockFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 using namespace rt::testing;
@@ -276,6 +277,20 @@ TEST(Instances, ASecondCopyTakesTheNextSlotAndOpensOffset)
     rt::claimInstanceSlot("tank");
     EXPECT_EQ(rt::instanceSlot(), 1);
     EXPECT_EQ(rt::instanceOffset(), QPoint(32, 32));
+}
+
+// A screen reader hears the focus leave a window as it is unloaded; describing
+// the widget then must not reach its control, which is already gone.
+TEST_F(Accessibility, UnloadingAWindowWithAFocusedControlIsSafe)
+{
+    f.window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.window()));
+    click(f.txtLevel);
+    ASSERT_TRUE(f.txtLevel.widget()->hasFocus());
+    // Not described yet, so the toolkit asks for a description as it goes.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(accessOf(f.txtLevel)));
+    rt::unloadAllForms();
+    settle();
 }
 
 }  // namespace

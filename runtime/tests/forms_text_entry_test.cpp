@@ -5,7 +5,16 @@
 
 #include "forms/runtime.h"
 
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QImage>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <functional>
 
 using namespace rt::testing;
 using rt::Align;
@@ -141,6 +150,73 @@ TEST_F(TextEntry, ALockedBoxTakesNoTypingButTheProgramStillSetsItsText)
         typeText(*box, "6");
         EXPECT_TRUE(box->Text().contains('6'));
     }
+}
+
+// Clipboard contents for the paste tests: nothing at all (what an empty
+// clipboard hands over), data of another kind only, and text beside markup.
+std::unique_ptr<QMimeData> clipboardData(const char* kind)
+{
+    auto data = std::make_unique<QMimeData>();
+    if (kind == std::string_view("picture")) data->setData("image/png", "\x89PNG");
+    if (kind == std::string_view("text")) {
+        data->setHtml("<b>bold</b>");
+        data->setText("pasted");
+    }
+    return data;
+}
+
+// Every way text comes in from the clipboard or a drop: data without text
+// inserts nothing, text is inserted as plain text.
+TEST_F(TextEntry, PastesAndDropsInsertOnlyText)
+{
+    QPlainTextEdit& editor = *f.txtMulti.plainTextEdit();
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    const auto dropOn = [&](const QMimeData& data) {
+        QWidget& area = *editor.viewport();
+        const QPointF middle = area.rect().center();
+        QDragEnterEvent enter(middle.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&area, &enter);
+        QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&area, &drop);
+    };
+    const struct {
+        const char* way;
+        std::function<void(std::unique_ptr<QMimeData>)> insert;
+    } ways[] = {
+        {"Ctrl+V",
+         [&](auto data) {
+             clipboard.setMimeData(data.release());
+             QTest::keyClick(&editor, Qt::Key_V, Qt::ControlModifier);
+         }},
+        {"Shift+Insert",
+         [&](auto data) {
+             clipboard.setMimeData(data.release());
+             QTest::keyClick(&editor, Qt::Key_Insert, Qt::ShiftModifier);
+         }},
+        {"middle button",
+         [&](auto data) {
+             clipboard.setMimeData(data.release(), QClipboard::Selection);
+             QTest::mouseClick(editor.viewport(), Qt::MiddleButton);
+         }},
+        {"drop", [&](auto data) { dropOn(*data); }},
+    };
+    for (const auto& way : ways) {
+        // The middle button pastes the selection, which not every platform has.
+        if (way.way == std::string_view("middle button") && !clipboard.supportsSelection())
+            continue;
+        for (const char* kind : {"nothing", "picture"}) {
+            f.txtMulti.setText("abc");
+            way.insert(clipboardData(kind));
+            EXPECT_EQ(f.txtMulti.Text(), "abc") << way.way << " with " << kind;
+        }
+        f.txtMulti.setText("");
+        way.insert(clipboardData("text"));
+        EXPECT_EQ(f.txtMulti.Text(), "pasted") << way.way;
+    }
+    f.txtLine.setText("abc");
+    clipboard.setMimeData(clipboardData("nothing").release());
+    QTest::keyClick(f.txtLine.lineEdit(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.txtLine.Text(), "abc");
 }
 
 }  // namespace

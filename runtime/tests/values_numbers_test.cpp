@@ -34,6 +34,20 @@ TEST(CheckedNumbers, IntegerArithmeticRaisesOverflowAtTheRangeEnds)
     EXPECT_EQ(Integer(-30000) + 40000, 10000) << "only the result must fit";
 }
 
+// A plain whole number minus a checked one: the exact difference decides,
+// also when it is the type's minimum.
+TEST(CheckedNumbers, PlainMinusCheckedReachesTheMinimum)
+{
+    EXPECT_EQ(-1 - Integer(32767), -32768);
+    EXPECT_EQ(-2 - Integer(32766), -32768);
+    EXPECT_EQ(-1 - Long(2147483647), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(0 - Integer(-32767), 32767);
+    EXPECT_EQ(errorNumber([] { return -2 - Integer(32767); }), 6);
+    EXPECT_EQ(errorNumber([] { return 0 - Integer(-32768); }), 6);
+    EXPECT_EQ(errorNumber([] { return -2 - Long(2147483647); }), 6);
+    EXPECT_EQ(errorNumber([] { return std::numeric_limits<uint64_t>::max() - Long(1); }), 6);
+}
+
 TEST(CheckedNumbers, MixedOperandsWidenOrRound)
 {
     const auto wide = Integer(30000) + Long(10000);

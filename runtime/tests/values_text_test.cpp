@@ -69,10 +69,27 @@ TEST(NumberText, ValReadsTheLeadingNumberAndIsNumericTheWholeText)
         EXPECT_EQ(IsNumeric(t), c.numeric) << c.text;
     }
     EXPECT_EQ(Val(QStringLiteral("\u0661\u0662")), 0) << "only ASCII digits count";
-    for (const char* t : {"1e400", "-1e400", "1e99999999999999999999", "0.001e312"}) {
+    for (const char* t : {"1e400", "-1e400", "1e99999999999999999999", "0.001e312",
+                          "1.79769313486233E+308", "-1.7976931348623201E+308"}) {
         EXPECT_EQ(errorNumber([&] { Val(QString::fromLatin1(t)); }), 6) << t;
         EXPECT_FALSE(IsNumeric(QString::fromLatin1(t))) << t;
     }
+}
+
+// The largest Double is written with 15 digits, which rounds it up past the
+// Double range; that text and those below it read as the largest Double.
+TEST(NumberText, LargestDoubleTextReadsBack)
+{
+    const Double largest = std::numeric_limits<Double>::max();
+    EXPECT_EQ(text(largest), QStringLiteral("1.79769313486232E+308"));
+    for (const Double x : {largest, -largest}) {
+        EXPECT_TRUE(IsNumeric(text(x))) << text(x).toStdString();
+        EXPECT_EQ(Val(text(x)), x);
+        EXPECT_EQ(Val(Str(x)), x);
+    }
+    EXPECT_EQ(Val(QStringLiteral("1.79769313486232E+308")), largest);
+    EXPECT_EQ(Val(QStringLiteral(" -1.79769313486232e308")), -largest);
+    EXPECT_EQ(Val(QStringLiteral("179769313486231.99D294")), largest);
 }
 
 // What text() and Str() write, IsNumeric accepts and Val reads back as the

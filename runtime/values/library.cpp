@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -94,28 +96,25 @@ Scanned scanNumber(QStringView s, qsizetype pos)
     return n;
 }
 
-// The scanned number as a Double; `overflow` tells a number beyond the
-// Double range (a number too small for it reads as 0).
-Double valueOf(const Scanned& n, bool& overflow)
+// The largest Double as text() writes it (15 significant digits) lies a
+// little above the largest Double; texts up to it read as the largest Double,
+// so that every finite Double's text reads back.
+constexpr long double largestWrittenDouble = 1.79769313486232e308L;
+
+// The value of a scanned number; nothing when it lies beyond the Double range.
+std::optional<Double> valueOf(const Scanned& n)
 {
     Double x = 0.0;
     const char* first = n.chars.data();
-    const auto result = std::from_chars(first, first + n.chars.size(), x);
-    overflow = false;
-    if (result.ec == std::errc::result_out_of_range) {
-        // Either far beyond the largest Double or far below the smallest.
-        overflow = n.magnitude + n.exponent > 0;
-        return 0.0;
-    }
-    return x;
-}
-
-Double valueOf(const Scanned& n)
-{
-    bool overflow = false;
-    const Double x = valueOf(n, overflow);
-    if (overflow) raise(ErrorCode::Overflow);
-    return x;
+    const char* last = first + n.chars.size();
+    if (std::from_chars(first, last, x).ec != std::errc::result_out_of_range) return x;
+    // Far below the smallest Double.
+    if (n.magnitude + n.exponent <= 0) return 0.0;
+    long double wide = 0.0L;
+    if (std::from_chars(first, last, wide).ec == std::errc() &&
+        std::fabs(wide) <= largestWrittenDouble)
+        return std::copysign(std::numeric_limits<Double>::max(), Double(wide));
+    return std::nullopt;
 }
 
 }  // namespace
@@ -123,16 +122,16 @@ Double valueOf(const Scanned& n)
 Double Val(const QString& text)
 {
     const Scanned n = scanNumber(text, skipBlanks(text, 0));
-    return n.found ? valueOf(n) : 0.0;
+    if (!n.found) return 0.0;
+    const std::optional<Double> value = valueOf(n);
+    if (!value) raise(ErrorCode::Overflow);
+    return *value;
 }
 
 bool IsNumeric(const QString& text)
 {
     const Scanned n = scanNumber(text, skipBlanks(text, 0));
-    if (!n.found || skipBlanks(text, n.end) != text.size()) return false;
-    bool overflow = false;
-    valueOf(n, overflow);
-    return !overflow;
+    return n.found && skipBlanks(text, n.end) == text.size() && valueOf(n).has_value();
 }
 
 bool IsNumeric(const Variant& value)

@@ -144,7 +144,11 @@ public:
     template <detail::WholeOperand T>
     friend Checked operator-(T a, Checked b)
     {
-        return -(b - a);
+        // The exact difference first: a negated b - a overflows when the
+        // result is the type's minimum.
+        return fromWide(wideOp(a, b.m_v, [](int64_t x, int64_t y, int64_t* r) {
+            return __builtin_sub_overflow(x, y, r);
+        }));
     }
     template <detail::WholeOperand T>
     friend Checked operator*(Checked a, T b)
@@ -237,10 +241,10 @@ private:
     template <typename O>
     using Wider = std::conditional_t<(sizeof(Rep) >= sizeof(typename O::rep)), Checked, O>;
 
-    template <typename T, typename Op>
-    static int64_t wideOp(Rep a, T b, Op op)
+    template <typename A, typename B, typename Op>
+    static int64_t wideOp(A a, B b, Op op)
     {
-        if (!std::in_range<int64_t>(b)) raise(ErrorCode::Overflow);
+        if (!std::in_range<int64_t>(a) || !std::in_range<int64_t>(b)) raise(ErrorCode::Overflow);
         int64_t r = 0;
         if (op(int64_t(a), int64_t(b), &r)) raise(ErrorCode::Overflow);
         return r;
