@@ -53,6 +53,11 @@ protected:
         auto command = QListWidget::selectionCommand(index, event);
         const bool pressOrKey = event && (event->type() == QEvent::MouseButtonPress ||
                                           event->type() == QEvent::KeyPress);
+        // A single-selection list always has the clicked item selected:
+        // Ctrl+click or Ctrl+Space on it must not leave the list without one.
+        if (selectionMode() == SingleSelection &&
+            (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)))
+            return QItemSelectionModel::ClearAndSelect;
         if (pressOrKey && selectionMode() == ExtendedSelection &&
             command.testFlag(QItemSelectionModel::Current)) {
             const auto modifiers = static_cast<const QInputEvent*>(event)->modifiers();

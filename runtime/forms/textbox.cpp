@@ -239,7 +239,6 @@ void TextBox::setFontUnderline(bool on)
     changeFont(widget(), [on](QFont& f) { f.setUnderline(on); });
 }
 
-
 void TextBox::setTextAsOneEdit(const QString& text)
 {
     if (text == Text()) return;

@@ -106,11 +106,16 @@ TEST_F(Lists, ClickRunsForListIndexEveryClickDoubleClicksAndSelectingKeys)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    clickItem(f.lstOne, 2);  // the selected item again
+    clickItem(f.lstOne, 2);                       // the selected item again
+    clickItem(f.lstOne, 2, Qt::ControlModifier);  // still selected: a handler can read it
+    EXPECT_EQ(f.lstOne.ListIndex(), 2);
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(f.lstOne.ListIndex(), 2);
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Home);
     QTest::keyClick(list, Qt::Key_Home);  // nothing changes: no Click
-    EXPECT_EQ(log, (QStringList{"click 1", "click 2", "double", "click 2", "click 1", "click 0"}));
+    EXPECT_EQ(log, (QStringList{"click 1", "click 2", "double", "click 2", "click 2", "click 1",
+                                "click 0"}));
     EXPECT_EQ(f.lstOne.Text(), "a");
 }
 
