@@ -185,12 +185,42 @@ TextDocument decodeDocument(QByteArray bytes)
     return doc;
 }
 
+namespace {
+
+// Whether a Windows-1252 file of `text` in `format` would be read back as
+// another encoding, and so as another text: an even number of bytes that
+// start like a UTF-16 byte-order mark, or bytes that happen to be valid
+// UTF-8 with one above 0x7F.
+bool windows1252ReadsBackOtherwise(QStringView text, const TextFormat& format)
+{
+    if (text.startsWith(u"\u00FF\u00FE") || text.startsWith(u"\u00FE\u00FF")) {
+        const qsizetype lineEnds = text.count(QLatin1Char('\n'));
+        const qsizetype lineEndSize = lineEndText(format.lineEnd).size();
+        const bool endAdded = format.finalLineEnd && !text.endsWith(QLatin1Char('\n'));
+        const qsizetype size =
+            text.size() + lineEnds * (lineEndSize - 1) + (endAdded ? lineEndSize : 0);
+        if (size % 2 == 0) return true;
+    }
+    if (std::ranges::all_of(text, [](QChar c) { return c.unicode() < 0x80; })) return false;
+    const QByteArray bytes = toWindows1252(text);
+    const bool bom = bytes.startsWith(utf8Bom);
+    return fromUtf8(QByteArrayView(bytes).sliced(bom ? 3 : 0)).has_value();
+}
+
+}  // namespace
+
 TextFormat encodeDocument(const QString& text, const TextFormat& format,
                           const std::function<void(QByteArrayView)>& sink)
 {
     TextFormat used = format;
-    if (used.encoding == TextEncoding::Windows1252 && !fitsWindows1252(text))
+    // A file is written so that it reads back as the same text: in UTF-8 when
+    // the code page lacks a character or its bytes would read as another
+    // encoding, with a byte-order mark when the text itself starts with one.
+    if (used.encoding == TextEncoding::Windows1252 &&
+        (!fitsWindows1252(text) || windows1252ReadsBackOtherwise(text, used)))
         used.encoding = TextEncoding::Utf8;
+    if (used.encoding == TextEncoding::Utf8 && text.startsWith(QChar(0xFEFF)))
+        used.encoding = TextEncoding::Utf8WithBom;
     if (const QByteArray bom = byteOrderMark(used.encoding); !bom.isEmpty()) sink(bom);
 
     const QStringView lineEnd = lineEndText(used.lineEnd);

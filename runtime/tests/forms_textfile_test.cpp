@@ -108,6 +108,33 @@ TEST(TextFile, NewTextsEndWithOneLineEndAndOutgrownCodePagesBecomeUtf8)
     EXPECT_EQ(used.encoding, TextEncoding::Utf8);
 }
 
+// What is saved reads back as the same text, even where the document's own
+// encoding would make the bytes look like another one.
+TEST(TextFile, SavedTextsReadBackAsTheSameText)
+{
+    const rt::TextFormat cp1252{TextEncoding::Windows1252, LineEnd::CrLf, true};
+    const rt::TextFormat utf8{TextEncoding::Utf8, LineEnd::Lf, false};
+    const struct {
+        QString text;
+        rt::TextFormat format;
+        TextEncoding written;
+    } cases[] = {
+        {QString::fromUtf8("ÿþlh\n\bdos\n"), cp1252, TextEncoding::Utf8},  // a UTF-16 mark
+        {QString::fromUtf8("ÿþa\n"), cp1252, TextEncoding::Windows1252},   // odd: not UTF-16
+        {QString::fromUtf8("þÿab\n"), cp1252, TextEncoding::Utf8},
+        {QString::fromUtf8("Ã©t\n"), cp1252, TextEncoding::Utf8},  // bytes valid as UTF-8
+        {QString::fromUtf8("ñandú\n"), cp1252, TextEncoding::Windows1252},
+        {QString::fromUtf8("abc\n"), cp1252, TextEncoding::Windows1252},
+        {QString(QChar(0xFEFF)) + "x", utf8, TextEncoding::Utf8WithBom},
+    };
+    for (const auto& c : cases) {
+        rt::TextFormat used;
+        const QByteArray bytes = rt::encodeDocument(c.text, c.format, &used);
+        EXPECT_EQ(used.encoding, c.written) << c.text.toStdString();
+        EXPECT_EQ(rt::decodeDocument(bytes).text, c.text) << bytes.toHex(' ').constData();
+    }
+}
+
 // Large texts are encoded a piece at a time: a line end or a surrogate pair
 // that falls on a piece's edge is written whole.
 TEST(TextFile, LargeTextsEncodeAsOneWholeWould)
