@@ -4,7 +4,6 @@ namespace Poligono {
 
 namespace {
 constexpr int32_t blue = 0xFF0000;
-constexpr int crossPointer = 2;
 }  // namespace
 
 void Form1::Form_Load()
@@ -41,7 +40,7 @@ void Form1::pctBox_MouseDown(int, int, rt::Single x, rt::Single y)
 
 void Form1::pctBox_MouseMove(int, int, rt::Single x, rt::Single y)
 {
-    pctBox.setMousePointer(crossPointer);
+    pctBox.setMousePointer(rt::vbCrosshair);
     if (!dibujando || cerrado) return;
     pctBox.Cls();
     for (int i = 1; i <= numVertices - 1; ++i)

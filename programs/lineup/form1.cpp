@@ -6,23 +6,18 @@ namespace lineup {
 
 void Form1::Form_Load()
 {
-    porteros[1] = "Jugador Uno";
-    porteros[2] = "Jugador Dos";
-    const char* const defenders[] = {"Jugador Tres",  "Jugador Cuatro", "Jugador Cinco",
-                                     "Jugador Seis",  "Jugador Siete",  "Jugador Ocho",
-                                     "Jugador Nueve", "Jugador Diez"};
-    const char* const midfielders[] = {"Jugador Once",    "Jugador Doce",   "Jugador Trece",
-                                       "Jugador Catorce", "Jugador Quince", "Jugador Dieciséis"};
-    const char* const forwards[] = {
-        "Jugador Diecisiete", "Jugador Dieciocho",    "Jugador Diecinueve",
-        "Jugador Veinte",     "Jugador Veintiuno",    "Jugador Veintidós",
-        "Jugador Veintitrés", "Jugador Veinticuatro", "Jugador Veinticinco"};
-    int slot = 1;
-    for (const char* name : defenders) defensas[slot++] = QString::fromUtf8(name);
-    slot = 1;
-    for (const char* name : midfielders) medios[slot++] = QString::fromUtf8(name);
-    slot = 1;
-    for (const char* name : forwards) delanteros[slot++] = QString::fromUtf8(name);
+    const auto fill = [](rt::Array<QString>& tabla, std::initializer_list<const char*> names) {
+        int slot = 1;
+        for (const char* name : names) tabla[slot++] = QString::fromUtf8(name);
+    };
+    fill(porteros, {"Jugador Uno", "Jugador Dos"});
+    fill(defensas, {"Jugador Tres", "Jugador Cuatro", "Jugador Cinco", "Jugador Seis",
+                    "Jugador Siete", "Jugador Ocho", "Jugador Nueve", "Jugador Diez"});
+    fill(medios, {"Jugador Once", "Jugador Doce", "Jugador Trece", "Jugador Catorce",
+                  "Jugador Quince", "Jugador Dieciséis"});
+    fill(delanteros, {"Jugador Diecisiete", "Jugador Dieciocho", "Jugador Diecinueve",
+                      "Jugador Veinte", "Jugador Veintiuno", "Jugador Veintidós",
+                      "Jugador Veintitrés", "Jugador Veinticuatro", "Jugador Veinticinco"});
     totPor = 2;
     totDef = 8;
     totMed = 6;

@@ -2,11 +2,6 @@
 
 namespace polydraw {
 
-namespace {
-constexpr int arrowPointer = 1;
-constexpr int crossPointer = 2;
-}  // namespace
-
 void Form1::Form_Load()
 {
     pctBox.Scale(-100, 50, 100, -50);
@@ -32,13 +27,13 @@ void Form1::pctBox_MouseDown(int, int, rt::Single x, rt::Single y)
     dibujando = true;
     ultimoX = x;
     ultimoY = y;
-    if (pctBox.MousePointer() == crossPointer) {
+    if (pctBox.MousePointer() == rt::vbCrosshair) {
         // The first vertex again at the end, so the last edge returns exactly to it.
         dibujando = false;
         lstX.AddItem(lstX.List(0));
         lstY.AddItem(lstY.List(0));
         DibujaPoligono();
-        pctBox.setMousePointer(arrowPointer);
+        pctBox.setMousePointer(rt::vbArrow);
         cerrado = true;
     } else {
         lstX.AddItem(rt::Str(x));
@@ -53,7 +48,7 @@ void Form1::pctBox_MouseMove(int, int, rt::Single x, rt::Single y)
     const rt::Single y0 = rt::Single(rt::Val(lstY.List(0)));
     const rt::Double dx = x - x0, dy = y - y0;  // differences of Singles
     const rt::Double d = dx * dx + dy * dy;
-    pctBox.setMousePointer(d < 25 ? crossPointer : arrowPointer);
+    pctBox.setMousePointer(d < 25 ? rt::vbCrosshair : rt::vbArrow);
     DibujaPoligono();
     pctBox.Line(ultimoX, ultimoY, x, y);
 }

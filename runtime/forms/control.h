@@ -14,6 +14,9 @@ namespace rt {
 
 class Form;
 
+// Mouse pointer shapes a program names (MousePointer takes 0 to 15).
+enum MousePointerShape : int { vbDefault = 0, vbArrow = 1, vbCrosshair = 2 };
+
 // A colour as programs see it: 0x00BBGGRR, red in the low byte.
 using Colour = Long;
 
