@@ -27,13 +27,16 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        m_box.fitImage();
         if (m_box.Paint) {
             m_box.m_painting = true;
             runHandler(m_box.Paint);
             m_box.m_painting = false;
         }
         QPainter painter(this);
-        painter.drawImage(0, 0, m_box.m_image);
+        // The image has the canvas's device pixel ratio: one image pixel per
+        // device pixel, no resampling.
+        painter.drawImage(QPointF(0, 0), m_box.m_image);
     }
     void resizeEvent(QResizeEvent*) override { m_box.canvasResized(); }
     void mousePressEvent(QMouseEvent* event) override { mouse(m_box.MouseDown, event); }
@@ -149,14 +152,19 @@ void PictureBox::canvasResized()
         m_width = pixelsToTwips(inner.width());
         m_height = pixelsToTwips(inner.height());
     }
-    if (m_image.size() == inner.size()) return;
-    QImage image(inner.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image.fill(toQColor(m_backColor));
-    if (!m_image.isNull()) {
-        QPainter painter(&image);
-        painter.drawImage(0, 0, m_image);
-    }
-    m_image = image;
+    fitImage();
+}
+
+// Keeps the image one pixel per device pixel of the canvas. A new size keeps
+// what was drawn at its place; a new screen scale (the window moved to
+// another screen, or the screen's scale changed) resamples it to the nearest
+// pixel, so nothing drawn is lost.
+void PictureBox::fitImage()
+{
+    const double scale = m_canvas->devicePixelRatioF();
+    const QSize logical = m_canvas->size().expandedTo(QSize(1, 1));
+    if (m_image.size() == deviceSize(logical, scale) && m_image.devicePixelRatio() == scale) return;
+    m_image = refitted(m_image, logical, scale, toQColor(m_backColor).rgb());
 }
 
 void PictureBox::Scale(double x1, double y1, double x2, double y2)
@@ -241,18 +249,22 @@ void PictureBox::setDrawWidth(int width)
 void PictureBox::drawSegment(QPointF from, QPointF to, int32_t colour)
 {
     const QColor c = toQColor(colour);
-    if (m_drawWidth == 1) {
+    if (m_drawWidth == 1 && m_image.devicePixelRatio() == 1) {
         rasterSegment(m_image, from, to, c.rgb());
         return;
     }
-    // Thick lines: a round pen centred on the pixels the ends fall in.
+    // Thick lines, and every line on a denser screen: a pen DrawWidth logical
+    // pixels wide, square-ended when thin so that both end pixels are covered,
+    // round when thick. Far ends are clipped first: the painter would take
+    // ages over, or refuse, huge coordinates.
+    const double margin = m_drawWidth + 2;
+    const QRectF area = QRectF(QPointF(0, 0), m_image.deviceIndependentSize())
+                            .adjusted(-margin, -margin, margin, margin);
+    if (!clipSegment(from, to, area)) return;
     QPainter painter(&m_image);
-    painter.setPen(QPen(c, m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const auto centre = [](QPointF p) {
-        return QPointF(std::floor(std::clamp(p.x(), -1e6, 1e6)) + 0.5,
-                       std::floor(std::clamp(p.y(), -1e6, 1e6)) + 0.5);
-    };
-    painter.drawLine(centre(from), centre(to));
+    const Qt::PenCapStyle cap = m_drawWidth == 1 ? Qt::SquareCap : Qt::RoundCap;
+    painter.setPen(QPen(c, m_drawWidth, Qt::SolidLine, cap, Qt::RoundJoin));
+    painter.drawLine(strokeCentre(m_image, from), strokeCentre(m_image, to));
 }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, std::optional<int32_t> colour,
@@ -296,7 +308,8 @@ bool PictureBox::mayShow(QPointF centre, double r) const
 {
     if (!std::isfinite(r)) return false;
     const double margin = m_drawWidth + 1;
-    const double halfWidth = m_image.width() / 2.0, halfHeight = m_image.height() / 2.0;
+    const QSizeF size = m_image.deviceIndependentSize();
+    const double halfWidth = size.width() / 2.0, halfHeight = size.height() / 2.0;
     const double dx = std::abs(centre.x() - halfWidth), dy = std::abs(centre.y() - halfHeight);
     if (!(dx < halfWidth + r + margin && dy < halfHeight + r + margin)) return false;
     return r < std::hypot(dx + halfWidth, dy + halfHeight) + margin;  // the farthest corner
@@ -311,7 +324,7 @@ void PictureBox::Circle(double x, double y, double radius, std::optional<int32_t
     if (!mayShow(centre, r)) return;
     QPainter painter(&m_image);
     painter.setPen(QPen(toQColor(colour.value_or(m_foreColor)), m_drawWidth));
-    painter.drawEllipse(QPointF(std::floor(centre.x()) + 0.5, std::floor(centre.y()) + 0.5), r, r);
+    painter.drawEllipse(strokeCentre(m_image, centre), r, r);
     changed();
 }
 

@@ -64,7 +64,9 @@ public:
     bool AutoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
 
-    // The kept drawing, one pixel per logical pixel of the inner area.
+    // The kept drawing, one pixel per device pixel of the inner area (one per
+    // logical pixel on a screen that is not scaled); its device pixel ratio
+    // is the screen's scale.
     const QImage& image() const { return m_image; }
 
     // A user coordinate to the pixel that contains it (may lie outside).
@@ -98,6 +100,7 @@ protected:
 private:
     friend class PictureCanvas;
     void canvasResized();
+    void fitImage();
     void drawSegment(QPointF from, QPointF to, int32_t colour);
     bool mayShow(QPointF centre, double r) const;
     void changed();

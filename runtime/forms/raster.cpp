@@ -1,16 +1,24 @@
 #include "raster.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace rt {
 
 namespace {
 // Liang-Barsky clipping of the segment to the rectangle [lo, hi] in both axes.
+// An end that needs no clipping keeps its exact value, so that the pixel it
+// falls in does not change by a rounding; a clipped end lies exactly on the
+// side it was clipped to, which keeps lines along an axis with huge ends on
+// their row or column.
 bool clip(QPointF& a, QPointF& b, double xlo, double ylo, double xhi, double yhi)
 {
     double t0 = 0, t1 = 1;
+    int enters = -1, leaves = -1;  // the sides that clip each end
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {a.x() - xlo, xhi - a.x(), a.y() - ylo, yhi - a.y()};
@@ -22,16 +30,36 @@ bool clip(QPointF& a, QPointF& b, double xlo, double ylo, double xhi, double yhi
         const double t = q[i] / p[i];
         if (p[i] < 0) {
             if (t > t1) return false;
-            t0 = std::max(t0, t);
+            if (t > t0) {
+                t0 = t;
+                enters = i;
+            }
         } else {
             if (t < t0) return false;
-            t1 = std::min(t1, t);
+            if (t < t1) {
+                t1 = t;
+                leaves = i;
+            }
         }
     }
+    const double sides[4] = {xlo, xhi, ylo, yhi};
     const QPointF start = a;
-    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+    const auto onSide = [&](double t, int side) {
+        QPointF point(start.x() + t * dx, start.y() + t * dy);
+        if (side < 2)
+            point.setX(sides[side]);
+        else
+            point.setY(sides[side]);
+        return point;
+    };
+    if (enters >= 0) a = onSide(t0, enters);
+    if (leaves >= 0) b = onSide(t1, leaves);
     return true;
+}
+
+bool finite(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
 void plot(QImage& image, int x, int y, QRgb colour)
@@ -43,9 +71,7 @@ void plot(QImage& image, int x, int y, QRgb colour)
 
 void rasterSegment(QImage& image, QPointF from, QPointF to, QRgb colour)
 {
-    if (!std::isfinite(from.x()) || !std::isfinite(from.y()) || !std::isfinite(to.x()) ||
-        !std::isfinite(to.y()))
-        return;
+    if (!finite(from) || !finite(to)) return;
     // Clip to a margin around the image so that the integer walk stays small.
     if (!clip(from, to, -2, -2, image.width() + 2, image.height() + 2)) return;
     int x0 = int(std::floor(from.x())), y0 = int(std::floor(from.y()));
@@ -72,41 +98,78 @@ void rasterFill(QImage& image, QPointF corner1, QPointF corner2, QRgb colour)
 {
     for (double v : {corner1.x(), corner1.y(), corner2.x(), corner2.y()})
         if (std::isnan(v)) return;
-    auto bound = [](double v, int size) {
-        return int(std::floor(std::clamp(v, -1.0, double(size))));
+    const double scale = image.devicePixelRatio();
+    // The logical pixels from the one containing `a` to the one containing
+    // `b`, as the device pixels [first, end) they cover within `size`.
+    const auto span = [scale](double a, double b, int size) {
+        const auto bound = [&](double v) { return std::floor(std::clamp(v, -1.0, size / scale)); };
+        const auto device = [&](double v) {
+            return std::clamp(int(std::lround(v * scale)), 0, size);
+        };
+        return std::pair(device(bound(std::min(a, b))), device(bound(std::max(a, b)) + 1));
     };
-    const int left = std::max(0, bound(std::min(corner1.x(), corner2.x()), image.width()));
-    const int right =
-        std::min(image.width() - 1, bound(std::max(corner1.x(), corner2.x()), image.width()));
-    const int top = std::max(0, bound(std::min(corner1.y(), corner2.y()), image.height()));
-    const int bottom =
-        std::min(image.height() - 1, bound(std::max(corner1.y(), corner2.y()), image.height()));
-    for (int y = top; y <= bottom; ++y) {
+    const auto [left, right] = span(corner1.x(), corner2.x(), image.width());
+    const auto [top, bottom] = span(corner1.y(), corner2.y(), image.height());
+    for (int y = top; y < bottom; ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::fill(line + left, line + right + 1, colour);
+        std::fill(line + left, line + right, colour);
     }
 }
 
 void rasterDot(QImage& image, QPointF at, int width, QRgb colour)
 {
-    if (!std::isfinite(at.x()) || !std::isfinite(at.y())) return;
-    const double reach = width / 2.0;
-    const auto centreOf = [&](double v) { return std::floor(v) + (width % 2 ? 0.5 : 1.0); };
-    const double cx = centreOf(at.x()), cy = centreOf(at.y());
-    // Only the pixels of the image that the dot's square can reach.
+    if (!finite(at)) return;
+    const double scale = image.devicePixelRatio();
+    const double reach = width * scale / 2.0;
+    const QPointF centre = strokeCentre(image, at, width % 2 ? 0.5 : 1.0) * scale;
+    // Only the device pixels of the image that the dot's square can reach.
     const auto first = [&](double c, int size) {
         return int(std::clamp(std::floor(c - reach), 0.0, double(size)));
     };
     const auto last = [&](double c, int size) {
         return int(std::clamp(std::ceil(c + reach), 0.0, double(size)));
     };
-    for (int y = first(cy, image.height()); y < last(cy, image.height()); ++y) {
+    for (int y = first(centre.y(), image.height()); y < last(centre.y(), image.height()); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = first(cx, image.width()); x < last(cx, image.width()); ++x) {
-            const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+        for (int x = first(centre.x(), image.width()); x < last(centre.x(), image.width()); ++x) {
+            const double dx = x + 0.5 - centre.x(), dy = y + 0.5 - centre.y();
             if (dx * dx + dy * dy <= reach * reach) line[x] = colour;
         }
     }
+}
+
+QPointF strokeCentre(const QImage& image, QPointF at, double offset)
+{
+    const bool exact = image.devicePixelRatio() == 1;
+    const auto centre = [&](double v) {
+        v = std::clamp(v, -1e6, 1e6);
+        return (exact ? std::floor(v) : v) + offset;
+    };
+    return {centre(at.x()), centre(at.y())};
+}
+
+QSize deviceSize(QSize logicalSize, double scale)
+{
+    return {int(std::ceil(logicalSize.width() * scale)),
+            int(std::ceil(logicalSize.height() * scale))};
+}
+
+QImage refitted(const QImage& image, QSize logicalSize, double scale, QRgb background)
+{
+    QImage result(deviceSize(logicalSize, scale), QImage::Format_RGB32);
+    result.setDevicePixelRatio(scale);
+    result.fill(background);
+    if (!image.isNull()) {
+        QPainter painter(&result);
+        painter.drawImage(QPointF(0, 0), image);
+    }
+    return result;
+}
+
+bool clipSegment(QPointF& from, QPointF& to, const QRectF& area)
+{
+    if (!finite(from) || !finite(to)) return false;
+    return clip(from, to, area.left(), area.top(), area.right(), area.bottom());
 }
 
 }  // namespace rt
