@@ -1,5 +1,6 @@
 // Picture boxes: user scales, pixel-exact drawing, clipping, kept drawings and
 // child controls placed in user coordinates.
+#include "drawing_form.h"
 #include "form_test.h"
 
 #include "forms/raster.h"
@@ -10,49 +11,8 @@
 #include <cmath>
 
 using namespace rt::testing;
-using rt::Kind;
 
 namespace {
-
-class DrawingForm : public rt::Form {
-public:
-    static const rt::FormSpec& layout()
-    {
-        // A flat box with a one-pixel border: its inner area is 200 x 100 pixels.
-        static const rt::FormSpec spec{
-            "DrawingForm",
-            "Drawing",
-            4000,
-            2500,
-            {
-                {"pctBox",
-                 Kind::PictureBox,
-                 "",
-                 150,
-                 150,
-                 3030,
-                 1530,
-                 {.backColor = 0xFFFFFF, .appearance = rt::Appearance::Flat}},
-                {"lblMark",
-                 Kind::Label,
-                 "",
-                 0,
-                 0,
-                 300,
-                 300,
-                 {.container = "pctBox", .backColor = 0x0000FF, .opaque = true}},
-            }};
-        return spec;
-    }
-    DrawingForm()
-        : rt::Form(layout()),
-          pctBox(control<rt::PictureBox>("pctBox")),
-          lblMark(control<rt::Label>("lblMark"))
-    {
-    }
-    rt::PictureBox& pctBox;
-    rt::Label& lblMark;
-};
 
 const QColor red(255, 0, 0);
 const QColor black(0, 0, 0);

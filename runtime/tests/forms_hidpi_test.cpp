@@ -1,6 +1,7 @@
 // Picture boxes on a screen scaled by 2: the kept drawing has one pixel per
 // device pixel, shapes use the finer pixels, and whole coordinates cover the
 // device pixels of the logical pixels an unscaled screen covers.
+#include "drawing_form.h"
 #include "form_test.h"
 
 #include "forms/raster.h"
@@ -12,40 +13,12 @@
 #include <numbers>
 
 using namespace rt::testing;
-using rt::Kind;
 
 namespace {
 
 // Before the test main makes the application: every window here is on a
 // screen scaled by 2.
 const bool scaledScreen = qputenv("QT_SCALE_FACTOR", "2");
-
-class HiDpiForm : public rt::Form {
-public:
-    static const rt::FormSpec& layout()
-    {
-        // A flat box with a one-pixel border: its inner area is 200 x 100
-        // logical pixels.
-        static const rt::FormSpec spec{
-            "HiDpiForm",
-            "Drawing",
-            4000,
-            2500,
-            {
-                {"pctBox",
-                 Kind::PictureBox,
-                 "",
-                 150,
-                 150,
-                 3030,
-                 1530,
-                 {.backColor = 0xFFFFFF, .appearance = rt::Appearance::Flat}},
-            }};
-        return spec;
-    }
-    HiDpiForm() : rt::Form(layout()), pctBox(control<rt::PictureBox>("pctBox")) {}
-    rt::PictureBox& pctBox;
-};
 
 const QColor red(255, 0, 0);
 const QColor white(255, 255, 255);
@@ -64,13 +37,14 @@ int countOf(const QImage& image, QColor colour)
 
 class HiDpi : public FormTest {
 protected:
-    HiDpi() : f(rt::form<HiDpiForm>())
+    HiDpi() : f(rt::form<DrawingForm>())
     {
         f.Show();
+        f.lblMark.setVisible(false);
         f.pctBox.Scale(0, 0, 200, 100);  // one unit per logical pixel
     }
     const QImage& image() const { return f.pctBox.image(); }
-    HiDpiForm& f;
+    DrawingForm& f;
 };
 
 TEST_F(HiDpi, TheKeptDrawingHasOnePixelPerDevicePixelAndIsShownOneToOne)
