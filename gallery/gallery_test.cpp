@@ -144,3 +144,17 @@ TEST(Thumbnails, PictureIsTheProgramsWindowMadeOnceAndCached)
     Thumbnails again(RT_PROGRAM_DIR, cache.path());
     EXPECT_FALSE(again.picture("tankfill_a").isNull());
 }
+
+TEST(Thumbnails, PictureIsMadeAtTheGallerysScale)
+{
+    QTemporaryDir cache;
+    Thumbnails thumbnails(RT_PROGRAM_DIR, cache.path(), 2);
+    QSignalSpy ready(&thumbnails, &Thumbnails::ready);
+    EXPECT_TRUE(thumbnails.picture("Temperat").isNull());
+    ASSERT_TRUE(ready.wait(20000));
+    const QPixmap picture = thumbnails.picture("Temperat");
+    // 5295 x 3795 twips of client area and a menu bar, in pixels of the screen.
+    EXPECT_EQ(picture.devicePixelRatio(), 2);
+    EXPECT_EQ(picture.size(), picture.deviceIndependentSize().toSize() * 2);
+    EXPECT_EQ(picture.deviceIndependentSize().width(), 353);
+}

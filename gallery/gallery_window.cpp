@@ -212,10 +212,17 @@ void GalleryWindow::showPicture(const QString& program)
                                : tr("No picture of this window."));
         return;
     }
-    m_picture->setPixmap(picture.width() > kPictureWidth || picture.height() > kPictureHeight
-                             ? picture.scaled(kPictureWidth, kPictureHeight, Qt::KeepAspectRatio,
-                                              Qt::SmoothTransformation)
-                             : picture);
+    // Sizes in pixels of the screen; the picture keeps its device pixel ratio.
+    const QSizeF size = picture.deviceIndependentSize();
+    if (size.width() <= kPictureWidth && size.height() <= kPictureHeight) {
+        m_picture->setPixmap(picture);
+        return;
+    }
+    const qreal scale = picture.devicePixelRatio();
+    QPixmap smaller = picture.scaled(QSize(kPictureWidth, kPictureHeight) * scale,
+                                     Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    smaller.setDevicePixelRatio(scale);
+    m_picture->setPixmap(smaller);
 }
 
 void GalleryWindow::openSelected()

@@ -15,7 +15,8 @@ int main(int argc, char** argv)
     rt::loadToolkitTranslations();
     Thumbnails thumbnails(QApplication::applicationDirPath(),
                           QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
-                              QStringLiteral("/thumbnails"));
+                              QStringLiteral("/thumbnails"),
+                          app.devicePixelRatio());
     GalleryWindow window(catalogue(), launchBeside, &thumbnails);
     window.show();
     return app.exec();

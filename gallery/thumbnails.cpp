@@ -9,14 +9,25 @@ namespace {
 constexpr int kMakingTimeoutMs = 15000;
 }
 
-Thumbnails::Thumbnails(QString programDir, QString cacheDir, QObject* parent)
-    : QObject(parent), m_programDir(std::move(programDir)), m_cacheDir(std::move(cacheDir))
+Thumbnails::Thumbnails(QString programDir, QString cacheDir, qreal scale, QObject* parent)
+    : QObject(parent),
+      m_programDir(std::move(programDir)),
+      m_cacheDir(std::move(cacheDir)),
+      m_scale(scale)
 {
 }
 
 QString Thumbnails::cacheFile(const QString& program) const
 {
-    return QDir(m_cacheDir).filePath(program + QStringLiteral(".png"));
+    const QString suffix = m_scale == 1 ? QString() : QStringLiteral("@%1x").arg(m_scale);
+    return QDir(m_cacheDir).filePath(program + suffix + QStringLiteral(".png"));
+}
+
+QPixmap Thumbnails::load(const QString& program) const
+{
+    QPixmap picture(cacheFile(program));
+    picture.setDevicePixelRatio(m_scale);
+    return picture;
 }
 
 QPixmap Thumbnails::picture(const QString& program)
@@ -26,7 +37,7 @@ QPixmap Thumbnails::picture(const QString& program)
     const QFileInfo cached(cacheFile(program));
     const QFileInfo executable(QDir(m_programDir).filePath(program));
     if (cached.exists() && cached.lastModified() >= executable.lastModified()) {
-        QPixmap picture(cached.filePath());
+        const QPixmap picture = load(program);
         if (!picture.isNull()) return m_pictures[program] = picture;
     }
     make(program);
@@ -42,6 +53,7 @@ void Thumbnails::make(const QString& program)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("RT_SNAPSHOT"), cacheFile(program));
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(m_scale));
     environment.remove(QStringLiteral("RT_TRACE"));
     process->setProcessEnvironment(environment);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -51,7 +63,7 @@ void Thumbnails::make(const QString& program)
         if (!m_making.remove(program)) return;
         process->kill();
         process->deleteLater();
-        const QPixmap picture(cacheFile(program));
+        const QPixmap picture = load(program);
         if (picture.isNull())
             m_failed.insert(program);
         else

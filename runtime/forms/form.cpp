@@ -8,6 +8,7 @@
 #include "look.h"
 #include "program.h"
 #include "program_icon.h"
+#include "trace.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -230,7 +231,7 @@ void Form::Load()
 {
     if (m_loaded) return;
     m_loaded = true;
-    runHandler([this] { Form_Load(); });
+    runHandler([this] { Form_Load(); }, "Form_Load");
 }
 
 void Form::Show(int modal, Form* owner)
@@ -284,9 +285,15 @@ bool Form::Unload(int mode)
 {
     if (m_unloading) return true;
     int cancel = 0;
-    Form_QueryUnload(cancel, mode);
+    {
+        const detail::TraceScope trace(nullptr, "Form_QueryUnload");
+        Form_QueryUnload(cancel, mode);
+    }
     if (cancel) return false;
-    Form_Unload(cancel);
+    {
+        const detail::TraceScope trace(nullptr, "Form_Unload");
+        Form_Unload(cancel);
+    }
     if (cancel) return false;
     m_unloading = true;
     releaseOwnedWindows();
@@ -303,7 +310,7 @@ void Form::closeRequested()
 
 void Form::resized()
 {
-    if (m_loaded) runHandler([this] { Form_Resize(); });
+    if (m_loaded) runHandler([this] { Form_Resize(); }, "Form_Resize");
 }
 
 // Form_Paint runs once the exposed window has been painted, outside the
@@ -317,7 +324,7 @@ void Form::exposed()
         [this] {
             m_paintPending = false;
             if (m_loaded && !m_unloading && m_window->isVisible())
-                runHandler([this] { Form_Paint(); });
+                runHandler([this] { Form_Paint(); }, "Form_Paint");
         },
         Qt::QueuedConnection);
 }
@@ -326,7 +333,33 @@ void Form::activated()
 {
     if (activeForm == this) return;
     activeForm = this;
-    if (m_loaded) runHandler([this] { Form_Activate(); });
+    if (m_loaded) runHandler([this] { Form_Activate(); }, "Form_Activate");
+}
+
+// The events a form does not handle: nothing to do, nothing to trace.
+void Form::Form_Load()
+{
+    detail::formEventUnhandled();
+}
+void Form::Form_Activate()
+{
+    detail::formEventUnhandled();
+}
+void Form::Form_Resize()
+{
+    detail::formEventUnhandled();
+}
+void Form::Form_Paint()
+{
+    detail::formEventUnhandled();
+}
+void Form::Form_QueryUnload(int&, int)
+{
+    detail::formEventUnhandled();
+}
+void Form::Form_Unload(int&)
+{
+    detail::formEventUnhandled();
 }
 
 QString Form::Caption() const

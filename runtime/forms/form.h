@@ -106,16 +106,13 @@ protected:
         return elements;
     }
 
-    virtual void Form_Load() {}
-    virtual void Form_Activate() {}
-    virtual void Form_Resize() {}
-    virtual void Form_Paint() {}
-    virtual void Form_QueryUnload(int& cancel, int unloadMode)
-    {
-        (void)cancel;
-        (void)unloadMode;
-    }
-    virtual void Form_Unload(int& cancel) { (void)cancel; }
+    // The form's events; a form handles one by overriding it.
+    virtual void Form_Load();
+    virtual void Form_Activate();
+    virtual void Form_Resize();
+    virtual void Form_Paint();
+    virtual void Form_QueryUnload(int& cancel, int unloadMode);
+    virtual void Form_Unload(int& cancel);
 
 private:
     friend class FormWindow;

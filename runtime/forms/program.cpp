@@ -52,9 +52,9 @@ int detail::swapHandlerDepth(int depth)
     return old;
 }
 
-bool runHandler(const std::function<void()>& handler)
+bool runHandler(const std::function<void()>& handler, const char* formEvent)
 {
-    const detail::TraceScope trace(&handler);
+    const detail::TraceScope trace(&handler, formEvent);
     if (g_handlerDepth > 0) {
         handler();
         return true;

@@ -22,8 +22,9 @@ void initialiseLook();
 // with the program's title; the program keeps running. Handlers started from
 // inside another handler (a property assignment that runs a Change handler)
 // run directly, so an error ends the outer handler too.
-// Returns false when the handler ended in an error.
-bool runHandler(const std::function<void()>& handler);
+// Returns false when the handler ended in an error. `formEvent` names the form
+// event the handler runs ("Form_Load"), for the event trace.
+bool runHandler(const std::function<void()>& handler, const char* formEvent = nullptr);
 
 // Runs `modal` (a message box or a dialog with its own event loop) so that the
 // events it lets through start their handlers inside boundaries of their own.

@@ -23,6 +23,16 @@ QLocalSocket* g_socket = nullptr;
 QHash<const void*, QString> g_names;
 int g_depth = 0;
 
+// Form events whose start is held back, innermost last: the name and depth of
+// each, and whether it has been sent or dropped since.
+struct HeldStart {
+    QString name;
+    int depth;
+    bool sent = false;
+    bool dropped = false;
+};
+QList<HeldStart> g_held;
+
 using Event = std::function<void()>;
 using MouseEvent = std::function<void(int, int, Single, Single)>;
 
@@ -69,11 +79,22 @@ const char* eventName(const Control& control, const void* address)
     return nullptr;
 }
 
+void write(char kind, int depth, const QString& text)
+{
+    g_socket->write(QStringLiteral("%1\t%2\t%3\n").arg(QChar(kind)).arg(depth).arg(text).toUtf8());
+    g_socket->flush();
+}
+
+// Sends a line, after the held-back starts of the form events it lies inside.
 void send(char kind, int depth, const QString& text)
 {
     if (!g_socket) return;
-    g_socket->write(QStringLiteral("%1\t%2\t%3\n").arg(QChar(kind)).arg(depth).arg(text).toUtf8());
-    g_socket->flush();
+    for (HeldStart& held : g_held) {
+        if (held.sent || held.dropped) continue;
+        held.sent = true;
+        write('B', held.depth, held.name);
+    }
+    write(kind, depth, text);
 }
 
 }  // namespace
@@ -102,6 +123,7 @@ void stopTrace()
 {
     detail::g_tracing = false;
     g_names.clear();
+    g_held.clear();
     if (!g_socket) return;
     g_socket->flush();
     g_socket->disconnectFromServer();
@@ -133,9 +155,29 @@ void detail::TraceScope::begin(const void* handler)
     send('B', g_depth++, m_name);
 }
 
+void detail::TraceScope::beginFormEvent(const char* name)
+{
+    m_active = m_held = true;
+    m_name = QString::fromLatin1(name);
+    g_held.append({m_name, g_depth++});
+}
+
 void detail::TraceScope::end()
 {
-    send('E', --g_depth, m_name);
+    --g_depth;
+    if (m_held) {
+        if (g_held.isEmpty()) return;  // tracing was stopped meanwhile
+        const HeldStart& held = g_held.last();
+        if (!held.dropped) send('E', held.depth, held.name);  // its start goes first
+        g_held.removeLast();
+        return;
+    }
+    send('E', g_depth, m_name);
+}
+
+void detail::formEventUnhandled()
+{
+    if (!g_held.isEmpty() && !g_held.last().sent) g_held.last().dropped = true;
 }
 
 void detail::traceError(int number, const QString& description)

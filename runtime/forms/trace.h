@@ -29,11 +29,14 @@ extern bool g_tracing;
 
 // Reports a named handler's start on construction and its end on
 // destruction; `event` is the control's event member that holds the handler.
+// A form event (`formEvent`, such as "Form_Load") is reported only if the form
+// handles it: its start is held back until the handler does something that is
+// traced or returns, and the base class's empty handler withdraws it.
 class TraceScope {
 public:
-    explicit TraceScope(const void* event)
+    explicit TraceScope(const void* event, const char* formEvent = nullptr)
     {
-        if (g_tracing) begin(event);
+        if (g_tracing) formEvent ? beginFormEvent(formEvent) : begin(event);
     }
     ~TraceScope()
     {
@@ -44,10 +47,16 @@ public:
 
 private:
     void begin(const void* handler);
+    void beginFormEvent(const char* name);
     void end();
     bool m_active = false;
+    bool m_held = false;
     QString m_name;
 };
+
+// Called by the form's own empty event handlers: the form does not handle the
+// event being reported, so its held-back start is dropped.
+void formEventUnhandled();
 
 void traceError(int number, const QString& description);
 }  // namespace detail

@@ -66,6 +66,13 @@ public:
     }
 };
 
+// Handles Form_Load and Form_Unload only.
+class LoadingForm : public TracedForm {
+public:
+    void Form_Load() override { hsbFlow.setValue(3); }
+    void Form_Unload(int&) override {}
+};
+
 class Trace : public FormTest {
 protected:
     Trace()
@@ -125,6 +132,23 @@ TEST_F(Trace, NamedHandlersNestByDepthWithTheirErrors)
                               "E\t0\ttxtIn_KeyPress",
                               "B\t0\tpctBox_MouseDown",
                               "E\t0\tpctBox_MouseDown",
+                          }));
+}
+
+TEST_F(Trace, FormEventsAreReportedOnlyWhereTheFormHandlesThem)
+{
+    ASSERT_TRUE(rt::startTrace(server.serverName()));
+    auto& form = rt::form<LoadingForm>();
+    form.Show();  // loads, activates, resizes and paints
+    QCoreApplication::processEvents();
+    form.Unload();
+    EXPECT_EQ(received(), (QStringList{
+                              "B\t0\tForm_Load",
+                              "B\t1\thsbFlow_Change",
+                              "E\t1\thsbFlow_Change",
+                              "E\t0\tForm_Load",
+                              "B\t0\tForm_Unload",
+                              "E\t0\tForm_Unload",
                           }));
 }
 
