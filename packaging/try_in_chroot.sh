@@ -32,13 +32,15 @@ in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "/tmp/$(basenam
 entry=/usr/share/applications/formprograms-gallery.desktop
 exec_line=$(sed -n 's/^Exec=//p' "$root$entry")
 echo "Starting '$exec_line' from $entry on $display"
-in_root env DISPLAY="$display" LANG=C.UTF-8 sh -c "$exec_line" &
+# A session of its own, so that stopping it stops everything it started.
+setsid chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root DISPLAY="$display" \
+  LANG=C.UTF-8 sh -c "$exec_line" &
 gallery=$!
 sleep "${RT_CHROOT_WAIT:-8}"
 if kill -0 "$gallery" 2>/dev/null; then
   echo "The gallery is running (pid $gallery)."
   [[ -n ${RT_CHROOT_SHOT:-} ]] && DISPLAY=$display import -window root "$RT_CHROOT_SHOT"
-  kill "$gallery"
+  kill -- -"$gallery"
   wait "$gallery" 2>/dev/null || true
 else
   wait "$gallery" || { echo "The gallery ended at once: $?" >&2; exit 1; }
