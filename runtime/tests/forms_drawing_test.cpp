@@ -94,6 +94,17 @@ TEST_F(Drawing, ThickSegmentsAreDrawWidthPixelsAcrossThroughTheirPixel)
     }
 }
 
+TEST_F(Drawing, ThickSegmentsWithFarEndsKeepTheirDirection)
+{
+    f.pctBox.Scale(0, 0, 200, 100);
+    f.pctBox.setDrawWidth(3);
+    f.pctBox.Line(0, 50, 1e9, 50 + 2e6, 0x0000FF);  // falls 0.4 pixels across the box
+    EXPECT_EQ(extentOf(f.pctBox.image(), red), QRect(0, 49, 200, 3));
+    f.pctBox.Cls();
+    f.pctBox.Line(100, -1e300, 100, 1e300, 0x0000FF);
+    EXPECT_EQ(extentOf(f.pctBox.image(), red), QRect(99, 0, 3, 100));
+}
+
 TEST_F(Drawing, LineToStartsAtTheCurrentPointAndClsResetsIt)
 {
     f.pctBox.Scale(0, 0, 200, 100);
