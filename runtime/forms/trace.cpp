@@ -158,8 +158,7 @@ void detail::TraceScope::begin(const void* handler)
 void detail::TraceScope::beginFormEvent(const char* name)
 {
     m_active = m_held = true;
-    m_name = QString::fromLatin1(name);
-    g_held.append({m_name, g_depth++});
+    g_held.append({QString::fromLatin1(name), g_depth++});
 }
 
 void detail::TraceScope::end()
