@@ -8,6 +8,8 @@
 
 #include "editor_scaling.h"
 
+#include "forms/core/look.h"
+#include "forms/desktop/desktop_interaction.h"
 #include "forms/runtime.h"
 
 #include <QApplication>

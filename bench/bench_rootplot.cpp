@@ -4,6 +4,7 @@
 #include "dibujar.h"
 #include "frmdib.h"
 
+#include "forms/core/look.h"
 #include "forms/runtime.h"
 
 #include <QApplication>

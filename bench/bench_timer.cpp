@@ -6,8 +6,9 @@
 #include "form1.h"
 #include "tick_meter.h"
 
+#include "forms/core/look.h"
 #include "forms/runtime.h"
-#include "forms/trace.h"
+#include "trace/trace.h"
 
 #include <QApplication>
 #include <QLocalServer>

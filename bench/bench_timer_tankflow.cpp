@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "tick_meter.h"
 
+#include "forms/core/look.h"
 #include "forms/runtime.h"
 
 #include <QApplication>

@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "frmreplace.h"
 
+#include "forms/desktop/desktop_interaction.h"
 #include "forms/runtime.h"
 
 #include <QApplication>

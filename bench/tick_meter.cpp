@@ -1,6 +1,6 @@
 #include "tick_meter.h"
 
-#include "forms/timer.h"
+#include "forms/controls/timer.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

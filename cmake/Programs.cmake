@@ -2,8 +2,9 @@
 #                [TESTS <sources...>] [LIBS <targets...>])
 #
 # Builds <name>_forms (the windows, a library that tests link), the executable
-# bin/<name> from main.cpp, a test executable <name>_tests when TESTS are
-# given, the program's random-input test, and registers the program for the
+# bin/<name> from main.cpp with the desktop start, a test executable
+# <name>_tests when TESTS are given, the program's random-input test (the same
+# main.cpp with the random user's start), and registers the program for the
 # gallery.
 function(rt_add_program name)
   cmake_parse_arguments(P "" "CAPTION;SUMMARY" "FORMS;TESTS;LIBS" ${ARGN})
@@ -11,8 +12,11 @@ function(rt_add_program name)
   target_include_directories(${name}_forms PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name}_forms PUBLIC rt_forms ${P_LIBS})
 
-  add_executable(${name} main.cpp)
-  target_link_libraries(${name} PRIVATE ${name}_forms)
+  # main.cpp is compiled once, for both executables.
+  add_library(${name}_main OBJECT main.cpp)
+  target_link_libraries(${name}_main PRIVATE ${name}_forms)
+  add_executable(${name} $<TARGET_OBJECTS:${name}_main>)
+  target_link_libraries(${name} PRIVATE ${name}_forms rt_start)
 
   if(P_TESTS)
     add_executable(${name}_tests ${P_TESTS})
@@ -35,14 +39,13 @@ function(rt_add_gtest target)
     DISCOVERY_TIMEOUT 60)
 endfunction()
 
-# The random-input test of a program: its main.cpp built again with
-# RT_RANDOM_INPUT, so that rt::run hands the start-up window to a random user
-# (runtime/testing/random_input.h) instead of a person. Events, seed and time
+# The random-input test of a program: its main.cpp linked with the random
+# user's start (runtime/testing/random_input.cpp), so that rt::run hands the
+# start-up window to a random user instead of a person. Events, seed and time
 # limit: RT_RANDOM_EVENTS, RT_RANDOM_SEED, RT_RANDOM_SECONDS.
 set(RT_RANDOM_EVENTS 3000 CACHE STRING "Random events per program in its random-input test")
 function(rt_add_random_input_test name)
-  add_executable(${name}_random_input main.cpp)
-  target_compile_definitions(${name}_random_input PRIVATE RT_RANDOM_INPUT)
+  add_executable(${name}_random_input $<TARGET_OBJECTS:${name}_main>)
   target_link_libraries(${name}_random_input PRIVATE ${name}_forms rt_random_input)
   add_test(NAME ${name}.RandomInput COMMAND ${name}_random_input)
   set_tests_properties(${name}.RandomInput PROPERTIES

@@ -2,7 +2,7 @@
 // decoded and encoded again in the format they were read in, give back the
 // same bytes when its line ends share one style; any file's text survives a
 // second round trip unchanged.
-#include "forms/textcodec.h"
+#include "files/textcodec.h"
 
 #include <QByteArray>
 

@@ -1,8 +1,8 @@
-#include "forms/translations.h"
+#include "forms/desktop/translations.h"
 #include "gallery_window.h"
 #include "thumbnails.h"
 
-#include "forms/program_icon.h"
+#include "forms/desktop/program_icon.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -1,7 +1,7 @@
 #include "form1.h"
 
-#include "forms/filenumbers.h"
-#include "forms/font_offer.h"
+#include "files/filenumbers.h"
+#include "forms/desktop/font_offer.h"
 
 namespace editor2 {
 

@@ -3,8 +3,8 @@
 #include "frmfind.h"
 #include "frmreplace.h"
 
-#include "forms/filenumbers.h"
-#include "forms/font_offer.h"
+#include "files/filenumbers.h"
+#include "forms/desktop/font_offer.h"
 
 namespace editor3 {
 

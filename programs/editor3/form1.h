@@ -1,7 +1,7 @@
 #pragma once
 
+#include "files/textcodec.h"
 #include "forms/runtime.h"
-#include "forms/textcodec.h"
 
 namespace editor3 {
 

@@ -3,7 +3,7 @@
 #include "form1.h"
 #include "search.h"
 
-#include "forms/dialog_behaviour.h"
+#include "forms/desktop/dialog_behaviour.h"
 
 namespace editor3 {
 

@@ -1,50 +1,34 @@
 #pragma once
 
-#include "forms.h"
-#include "instances.h"
-#include "program.h"
-#include "program_icon.h"
-#include "snapshot.h"
-#include "trace.h"
-#include "translations.h"
+#include "forms/core/forms.h"
 
-#include <QApplication>
-#include <QFileInfo>
+#include <QString>
 
-#ifdef RT_RANDOM_INPUT
-#include "random_input.h"
-#endif
+#include <functional>
+
+class QWidget;
 
 namespace rt {
 
-#ifdef RT_RANDOM_INPUT
-// The program's random-input test: a random user drives the start-up window.
+namespace detail {
+// How a program starts and runs: sets the program up, then `showStartup`
+// loads and shows the start-up window and returns it, and events are
+// delivered until the program ends. Each executable links one start: the
+// desktop's (rt_start) for the program itself, the random user's
+// (rt_random_input) for its random-input test.
+int startProgram(int argc, char** argv, const QString& title,
+                 const std::function<QWidget*()>& showStartup);
+}  // namespace detail
+
+// Starts a program with `StartupForm` as its start-up window.
 template <typename StartupForm>
 int run(int argc, char** argv, const QString& title)
 {
-    return testing::runRandomInput(argc, argv, title, [] { form<StartupForm>().Show(); });
+    return detail::startProgram(argc, argv, title, [] {
+        StartupForm& startup = form<StartupForm>();
+        startup.Show();
+        return startup.window();
+    });
 }
-#else
-// Starts a program: sets up the look, loads the start-up window (running its
-// Form_Load), shows it and delivers events until the program ends.
-template <typename StartupForm>
-int run(int argc, char** argv, const QString& title)
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(title);
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(programIcon());
-    claimInstanceSlot(QFileInfo(QApplication::applicationFilePath()).fileName());
-    setProgramTitle(title);
-    initialiseLook();
-    loadToolkitTranslations();
-    startTraceIfAsked();
-    form<StartupForm>().Show();
-    snapshotAndQuitIfAsked(form<StartupForm>().window());
-    const int code = app.exec();
-    unloadAllForms();
-    return code;
-}
-#endif
 
 }  // namespace rt

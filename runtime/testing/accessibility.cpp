@@ -1,7 +1,8 @@
-#include "accessibility.h"
+#include "testing/accessibility.h"
 
-#include "forms/accessible.h"
-#include "forms/controls.h"
+#include "forms/accessibility/accessible.h"
+#include "forms/runtime.h"
+#include "testing/widgets.h"
 
 #include <QAccessible>
 #include <QWidget>
@@ -33,9 +34,9 @@ QAccessible::Role roleOf(Kind kind)
 // The name the control should be announced by.
 QString expectedName(const Control& c)
 {
-    if (!c.caption().isEmpty()) return spokenCaption(c.caption());
-    if (c.labelledBy() && !c.labelledBy()->caption().isEmpty())
-        return spokenCaption(c.labelledBy()->caption());
+    if (!captionOf(c).isEmpty()) return spokenCaption(captionOf(c));
+    if (c.labelledBy() && !c.labelledBy()->Caption().isEmpty())
+        return spokenCaption(c.labelledBy()->Caption());
     return c.widget()->objectName();
 }
 
@@ -101,7 +102,7 @@ QStringList accessibilityProblems(const rt::Form& form)
         const QString who =
             c->index() >= 0 ? QStringLiteral("%1(%2)").arg(c->name()).arg(c->index()) : c->name();
         if (c->kind() == Kind::Menu) {
-            if (c->caption().isEmpty()) problems << who + QStringLiteral(": no caption");
+            if (captionOf(*c).isEmpty()) problems << who + QStringLiteral(": no caption");
             continue;
         }
         if (!c->widget()) continue;  // timers and common dialogs are not shown

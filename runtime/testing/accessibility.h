@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/form.h"
+#include "forms/core/form.h"
 
 #include <QStringList>
 

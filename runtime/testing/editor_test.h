@@ -1,9 +1,9 @@
 #pragma once
 
-#include "form_test.h"
-#include "temp_folder.h"
+#include "testing/form_test.h"
+#include "testing/temp_folder.h"
 
-#include "forms/forms.h"
+#include "forms/core/forms.h"
 
 #include <QAction>
 #include <QMainWindow>

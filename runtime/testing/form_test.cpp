@@ -1,4 +1,4 @@
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -24,8 +24,8 @@ QStringList layoutMismatches(const Form& form)
         }
         if (c->kind() != spec.kind) problems << spec.name + QStringLiteral(": kind differs");
         if (c->widget() == nullptr) continue;
-        if (c->caption() != spec.caption && !spec.caption.isEmpty() && spec.kind != Kind::TextBox)
-            problems << spec.name + QStringLiteral(": caption \"%1\"").arg(c->caption());
+        if (captionOf(*c) != spec.caption && !spec.caption.isEmpty() && spec.kind != Kind::TextBox)
+            problems << spec.name + QStringLiteral(": caption \"%1\"").arg(captionOf(*c));
         const QRectF r = c->rectTwips();
         const auto off = [](double a, double b) { return std::abs(a - b) > twipsPerPixel; };
         if (off(r.left(), spec.left) || off(r.top(), spec.top) || off(r.width(), spec.width) ||

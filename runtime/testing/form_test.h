@@ -1,13 +1,13 @@
 #pragma once
 
-#include "accessibility.h"
-#include "qt_printing.h"
-#include "scripted_interaction.h"
-#include "widgets.h"
+#include "testing/accessibility.h"
+#include "testing/qt_printing.h"
+#include "testing/scripted_interaction.h"
+#include "testing/widgets.h"
 
-#include "forms/forms.h"
-#include "forms/program.h"
-#include "forms/timer.h"
+#include "events/handlers.h"
+#include "forms/controls/timer.h"
+#include "forms/core/forms.h"
 
 #include <gtest/gtest.h>
 

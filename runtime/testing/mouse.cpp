@@ -1,6 +1,6 @@
-#include "mouse.h"
+#include "testing/mouse.h"
 
-#include "forms/picturebox.h"
+#include "forms/controls/picturebox.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,9 +1,22 @@
-#include "random_input.h"
+// The start of a program's random-input twin: a random user instead of a
+// person, linked instead of the desktop start (forms/application.h).
+//
+// Thousands of random clicks, double clicks, keys, typed texts, pastes, wheel
+// steps, mouse moves, drags and window closes reach the program's windows
+// through the toolkit. Message boxes and dialogs are answered at random by a
+// scripted stand-in, and End starts the program afresh instead of ending it.
+// The seed, the number of events and a time limit come from RT_RANDOM_SEED,
+// RT_RANDOM_EVENTS and RT_RANDOM_SECONDS. The program returns 0 unless an
+// error that is not a runtime error reached a handler's boundary; a crash or
+// a sanitizer report ends the process itself.
+#include "forms/application.h"
 
-#include "scripted_interaction.h"
+#include "testing/scripted_interaction.h"
 
-#include "forms/forms.h"
-#include "forms/program.h"
+#include "events/handlers.h"
+#include "forms/accessibility/accessible.h"
+#include "forms/core/forms.h"
+#include "forms/core/look.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -369,8 +382,8 @@ private:
 
 }  // namespace
 
-int runRandomInput(int argc, char** argv, const QString& title,
-                   const std::function<void()>& showStartup)
+int runUnderRandomUser(int argc, char** argv, const QString& title,
+                       const std::function<void()>& showStartup)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -378,6 +391,7 @@ int runRandomInput(int argc, char** argv, const QString& title,
     QApplication::setQuitOnLastWindowClosed(false);
     setProgramTitle(title);
     initialiseLook();
+    installAccessibleControls();
 
     const auto seed = uint64_t(setting("RT_RANDOM_SEED", 1));
     const qint64 maxEvents = setting("RT_RANDOM_EVENTS", 3000);
@@ -432,3 +446,9 @@ int runRandomInput(int argc, char** argv, const QString& title,
 }
 
 }  // namespace rt::testing
+
+int rt::detail::startProgram(int argc, char** argv, const QString& title,
+                             const std::function<QWidget*()>& showStartup)
+{
+    return rt::testing::runUnderRandomUser(argc, argv, title, [&] { showStartup(); });
+}

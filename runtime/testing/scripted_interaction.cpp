@@ -1,4 +1,4 @@
-#include "scripted_interaction.h"
+#include "testing/scripted_interaction.h"
 
 namespace rt::testing {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/interaction.h"
+#include "events/interaction.h"
 
 #include <QString>
 #include <QStringList>

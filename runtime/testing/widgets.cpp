@@ -1,6 +1,6 @@
-#include "widgets.h"
+#include "testing/widgets.h"
 
-#include "forms/controls.h"
+#include "forms/runtime.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,6 +20,12 @@
 #include <QWidget>
 
 namespace rt::testing {
+
+QString captionOf(const Control& control)
+{
+    const auto* captioned = dynamic_cast<const CaptionedControl*>(&control);
+    return captioned ? captioned->Caption() : QString();
+}
 
 QImage grabPixels(const Control& control)
 {
@@ -154,7 +160,7 @@ QStringList captionsThatDoNotFit(const Form& form)
     QStringList problems;
     for (const Control* c : form.controls()) {
         QWidget* w = c->widget();
-        const QString caption = c->caption();
+        const QString caption = captionOf(*c);
         if (!w || caption.isEmpty()) continue;
         QString shown = caption;
         shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));

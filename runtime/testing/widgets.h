@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/control.h"
-#include "forms/form.h"
+#include "forms/core/control.h"
+#include "forms/core/form.h"
 
 #include <QColor>
 #include <QImage>
@@ -53,6 +53,9 @@ void choose(const Menu& item);
 void dragTo(const Control& source, const Control* onto, QPoint at);
 // Asks the window to close, as its close box does.
 void closeWindow(Form& form);
+
+// The caption a control shows, or "" for a kind that shows none.
+QString captionOf(const Control& control);
 
 // Every control whose caption does not fit inside it at its font.
 QStringList captionsThatDoNotFit(const Form& form);

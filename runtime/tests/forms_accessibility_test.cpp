@@ -2,11 +2,11 @@
 // and states through the accessibility interfaces, labels that name their
 // neighbours, arrow keys on scroll bars; and the properties every kind shares
 // through Control.
-#include "form_test.h"
+#include "testing/form_test.h"
 
-#include "forms/accessible.h"
-#include "forms/instances.h"
-#include "forms/labelling.h"
+#include "forms/accessibility/accessible.h"
+#include "forms/core/labelling.h"
+#include "forms/desktop/instances.h"
 #include "forms/runtime.h"
 
 #include <QAccessible>

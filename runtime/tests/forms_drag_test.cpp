@@ -1,8 +1,8 @@
 // Automatic drag mode: a control carried with the mouse and dropped on a
 // picture box, which gets the drop point in its user coordinates.
-#include "form_test.h"
+#include "testing/form_test.h"
 
-#include "forms/drag.h"
+#include "forms/core/drag.h"
 #include "forms/runtime.h"
 
 #include <QCursor>

@@ -1,9 +1,9 @@
 // Picture boxes: user scales, pixel-exact drawing, clipping, kept drawings and
 // child controls placed in user coordinates.
 #include "drawing_form.h"
-#include "form_test.h"
+#include "testing/form_test.h"
 
-#include "forms/raster.h"
+#include "forms/drawing/raster.h"
 #include "forms/runtime.h"
 
 #include <QWidget>

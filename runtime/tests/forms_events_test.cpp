@@ -1,5 +1,5 @@
 // Events, the error boundary, timers and the form lifecycle.
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include "forms/runtime.h"
 

@@ -1,9 +1,9 @@
 // Text files by number: open, length, read, print, close, on the editors'
 // file handling.
-#include "forms/filenumbers.h"
+#include "files/filenumbers.h"
 
-#include "form_test.h"
-#include "temp_folder.h"
+#include "testing/form_test.h"
+#include "testing/temp_folder.h"
 #include "values/errors.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // device pixel, shapes use the finer pixels, and whole coordinates cover the
 // device pixels of the logical pixels an unscaled screen covers.
 #include "drawing_form.h"
-#include "form_test.h"
+#include "testing/form_test.h"
 
-#include "forms/raster.h"
+#include "forms/drawing/raster.h"
 #include "forms/runtime.h"
 
 #include <QWidget>

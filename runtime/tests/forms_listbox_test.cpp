@@ -1,6 +1,6 @@
 // List boxes: items, selection, Click, errors, keyboard and accessibility;
 // Form_Paint after exposure and fixed-size arrays.
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include "forms/runtime.h"
 

@@ -1,5 +1,5 @@
 // Menus, the common dialog, owned windows, closing and resizing.
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include "forms/runtime.h"
 

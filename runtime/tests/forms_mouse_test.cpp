@@ -1,7 +1,7 @@
 // Mouse events and pointers on picture boxes, thick dots, and when a window's
 // Activate runs.
-#include "form_test.h"
-#include "mouse.h"
+#include "testing/form_test.h"
+#include "testing/mouse.h"
 
 #include "forms/runtime.h"
 

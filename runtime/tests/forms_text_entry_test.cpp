@@ -1,7 +1,7 @@
 // Text boxes as entry fields: KeyPress before the key reaches the box,
 // centred text in single- and multi-line boxes, and control arrays whose
 // elements share one handler that receives the index.
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include "forms/runtime.h"
 

@@ -1,9 +1,9 @@
 // Text files: encodings and line ends kept byte for byte, final line end,
 // special and large files refused, errors.
-#include "forms/textfile.h"
+#include "files/textfile.h"
 
-#include "form_test.h"
-#include "forms/controls.h"
+#include "forms/runtime.h"
+#include "testing/form_test.h"
 #include "values/errors.h"
 
 #include <QFile>

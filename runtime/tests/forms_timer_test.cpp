@@ -1,6 +1,6 @@
 // Timers on their own clock: a message box shown inside a tick, and Interval
 // and Enabled changed while the program runs.
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include "forms/runtime.h"
 

@@ -1,10 +1,10 @@
 // The live event trace: named handlers reported over a local socket, nested
 // by depth, with runtime errors; nothing sent while tracing is off.
-#include "form_test.h"
-#include "mouse.h"
+#include "testing/form_test.h"
+#include "testing/mouse.h"
 
 #include "forms/runtime.h"
-#include "forms/trace.h"
+#include "trace/trace.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

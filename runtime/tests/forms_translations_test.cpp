@@ -1,5 +1,5 @@
 // The toolkit's own translations: standard buttons follow the desktop's language.
-#include "forms/translations.h"
+#include "forms/desktop/translations.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "errors.h"
+#include "values/errors.h"
 
 #include <vector>
 

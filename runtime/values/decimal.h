@@ -3,7 +3,7 @@
 // Decimal digit strings shared by the number-to-text conversions, Format and
 // Round. Internal to the value library.
 
-#include "numbers.h"
+#include "values/numbers.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "errors.h"
+#include "values/errors.h"
 
 #include <utility>
 

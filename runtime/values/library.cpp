@@ -1,6 +1,6 @@
-#include "library.h"
+#include "values/library.h"
 
-#include "decimal.h"
+#include "values/decimal.h"
 
 #include <algorithm>
 #include <charconv>
@@ -221,7 +221,7 @@ Long Len(const QString& text)
     return Long::fromWide(text.size());
 }
 
-int32_t RGB(int red, int green, int blue)
+Colour RGB(int red, int green, int blue)
 {
     if (red < 0 || green < 0 || blue < 0) raise(ErrorCode::InvalidProcedureCall);
     return std::min(red, 255) + 256 * std::min(green, 255) + 65536 * std::min(blue, 255);

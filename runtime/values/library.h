@@ -1,6 +1,6 @@
 #pragma once
 
-#include "variant.h"
+#include "values/variant.h"
 
 #include <QString>
 
@@ -87,6 +87,6 @@ Long Len(const QString& text);
 
 // A colour 0x00BBGGRR; each part must lie in 0..255 (larger values are taken
 // as 255, negative ones raise Invalid procedure call).
-int32_t RGB(int red, int green, int blue);
+Colour RGB(int red, int green, int blue);
 
 }  // namespace rt

@@ -2,8 +2,8 @@
 // them. Everything here goes through std::to_chars/std::from_chars, which never
 // look at the locale, so the decimal separator is always a point.
 
-#include "decimal.h"
-#include "library.h"
+#include "values/decimal.h"
+#include "values/library.h"
 
 #include <array>
 #include <charconv>

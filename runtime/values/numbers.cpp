@@ -1,4 +1,4 @@
-#include "numbers.h"
+#include "values/numbers.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "errors.h"
+#include "values/errors.h"
 
 #include <concepts>
 #include <cstdint>
@@ -255,6 +255,9 @@ private:
 
 using Integer = Checked<int16_t>;
 using Long = Checked<int32_t>;
+
+// A colour: 0x00BBGGRR, red in the low byte (see RGB).
+using Colour = Long;
 
 // Conversions that round halves to even and raise Overflow out of range (and
 // for a NaN).

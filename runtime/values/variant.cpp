@@ -1,6 +1,6 @@
-#include "variant.h"
+#include "values/variant.h"
 
-#include "library.h"
+#include "values/library.h"
 
 #include <cfloat>
 #include <cmath>

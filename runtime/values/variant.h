@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numbers.h"
+#include "values/numbers.h"
 
 #include <QString>
 

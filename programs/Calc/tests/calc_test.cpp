@@ -1,7 +1,7 @@
 #include "arithmetic.h"
 #include "frmcalc.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QFontMetrics>
 #include <QPlainTextEdit>

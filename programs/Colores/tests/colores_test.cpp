@@ -1,6 +1,6 @@
 #include "frmcolores.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QAccessible>
 #include <QScrollBar>

@@ -1,7 +1,7 @@
 #include "formulario.h"
 #include "vuelo.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QTest>
 
@@ -42,7 +42,7 @@ protected:
         settle();
         const QImage shown = grabInner(f.pctBox);
         return extentOf(shown, red,
-                        QRect(0, 0, int(f.pctBox.toPixelX(f.xpos)) - 1, shown.height()));
+                        QRect(0, 0, int(f.pctBox.mapping().toPixelX(f.xpos)) - 1, shown.height()));
     }
 
     formulario& f;
@@ -69,8 +69,8 @@ TEST_F(LanzadorTest, LoadsTheInputsAndDrawsTheTargetAndTheBlock)
     EXPECT_EQ(shareOf(shown, block, red), 1.0);
     const QRect ring =
         extentOf(shown, red, QRectF(f.pctBox.toPixel(175, 25), f.pctBox.toPixel(205, 0)).toRect());
-    EXPECT_NEAR(ring.width(), f.pctBox.toPixelWidth(20), 2);
-    EXPECT_NEAR(ring.center().x(), f.pctBox.toPixelX(190), 1);
+    EXPECT_NEAR(ring.width(), f.pctBox.mapping().toPixelWidth(20), 2);
+    EXPECT_NEAR(ring.center().x(), f.pctBox.mapping().toPixelX(190), 1);
     EXPECT_EQ(QColor(shown.pixel(f.pctBox.toPixel(190, 10).toPoint())), Qt::white) << "an outline";
     EXPECT_EQ(redLeftOfTheBlock(), QRect()) << "the zero-width block drawn while loading is gone";
 }

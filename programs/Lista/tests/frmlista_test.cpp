@@ -1,6 +1,6 @@
 #include "frmlista.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "frmoscila.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QTest>
 

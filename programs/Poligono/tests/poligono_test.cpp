@@ -1,7 +1,7 @@
 #include "form1.h"
 
-#include "form_test.h"
-#include "mouse.h"
+#include "testing/form_test.h"
+#include "testing/mouse.h"
 
 #include <QWidget>
 

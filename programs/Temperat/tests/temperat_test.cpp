@@ -1,7 +1,7 @@
 #include "conversion.h"
 #include "frmtemp.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

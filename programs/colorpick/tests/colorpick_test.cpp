@@ -1,6 +1,6 @@
 #include "fracolor.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 using namespace rt::testing;
 using colorpick::fraColor;

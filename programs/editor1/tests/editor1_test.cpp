@@ -2,8 +2,8 @@
 // caption follows files only, and the same bytes on disk as the other editions.
 #include "form1.h"
 
-#include "accessibility.h"
-#include "editor_test.h"
+#include "testing/accessibility.h"
+#include "testing/editor_test.h"
 
 using namespace rt::testing;
 using editor1::Form1;

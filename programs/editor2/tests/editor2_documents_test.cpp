@@ -2,9 +2,9 @@
 // the font and colour dialogs.
 #include "form1.h"
 
-#include "accessibility.h"
-#include "editor_test.h"
-#include "forms/look.h"
+#include "forms/core/look.h"
+#include "testing/accessibility.h"
+#include "testing/editor_test.h"
 
 using namespace rt::testing;
 using editor2::Form1;

@@ -1,7 +1,7 @@
 // editor2's files on disk: the bytes written and kept, and files it refuses.
 #include "form1.h"
 
-#include "editor_test.h"
+#include "testing/editor_test.h"
 
 #include <QDir>
 

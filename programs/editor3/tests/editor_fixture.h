@@ -4,7 +4,7 @@
 #include "frmfind.h"
 #include "frmreplace.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QDir>
 #include <QFile>

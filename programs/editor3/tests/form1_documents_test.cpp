@@ -1,6 +1,6 @@
 #include "editor_fixture.h"
 
-#include "forms/look.h"
+#include "forms/core/look.h"
 
 #include <QAction>
 #include <QMainWindow>

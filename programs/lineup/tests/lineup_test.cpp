@@ -1,7 +1,7 @@
 #include "form1.h"
 #include "picture_windows.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QApplication>
 #include <QWidget>

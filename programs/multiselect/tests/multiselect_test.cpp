@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QListWidget>
 #include <QTest>

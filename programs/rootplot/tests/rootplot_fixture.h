@@ -2,7 +2,7 @@
 
 #include "frmdib.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <array>
 

@@ -52,7 +52,7 @@ protected:
     }
     // Leaves only the axes and ticks: the curve y = 1000 lies above every range.
     void flatCurveOutOfSight() { enterCoefficients({"0", "0", "0", "1000"}); }
-    double xOfColumn(int column) const { return f.pctBox.fromPixelX(column + 0.5); }
+    double xOfColumn(int column) const { return f.pctBox.mapping().fromPixelX(column + 0.5); }
 };
 
 TEST_F(RootPlotDrawing, AxesCrossAtTheBoxsCentreAndTicksFollowTheScaleBar)
@@ -95,7 +95,7 @@ TEST_F(RootPlotDrawing, AxesCrossAtTheBoxsCentreAndTicksFollowTheScaleBar)
     yMarks = marksLeftOfYAxis(shown());
     ASSERT_EQ(yMarks.size(), 2u) << "one tick at -0.9, and the x axis";
     EXPECT_EQ(yMarks[0], cy);
-    EXPECT_NEAR(f.pctBox.fromPixelY(yMarks[1] + 0.5), -0.9, 0.01);
+    EXPECT_NEAR(f.pctBox.mapping().fromPixelY(yMarks[1] + 0.5), -0.9, 0.01);
 
     step(f.vsbEscala, BarPart::LineUp);
     EXPECT_EQ(f.pctBox.ScaleTop(), 2) << "the arrow at the top end enlarges the range";
@@ -128,7 +128,7 @@ TEST_F(RootPlotDrawing, TheCubicCrossesTheXAxisAtItsRootsAndIsClippedByTheBox)
     // F(-9.5) is about -1100 and F(9.5) about +590: nothing there but the axis.
     for (double x : {-9.5, 9.5})
         for (int y = 0; y < withCurve.height(); ++y)
-            EXPECT_TRUE(y == cy || !black(withCurve, int(f.pctBox.toPixelX(x)), y))
+            EXPECT_TRUE(y == cy || !black(withCurve, int(f.pctBox.mapping().toPixelX(x)), y))
                 << x << " " << y;
     EXPECT_EQ(shareOf(withCurve, withCurve.rect(), Qt::white) +
                   shareOf(withCurve, withCurve.rect(), Qt::black),

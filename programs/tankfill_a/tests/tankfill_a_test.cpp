@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 using namespace rt::testing;
 using tankfill_a::Form1;

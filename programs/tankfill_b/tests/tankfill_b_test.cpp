@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QWidget>
 
@@ -29,7 +29,7 @@ protected:
     void expectColumnAt(const QImage& inner, int level)
     {
         const int w = inner.width(), h = inner.height();
-        const int surface = std::clamp(int(std::floor(f.pctBox.toPixelY(level))), 0, h);
+        const int surface = std::clamp(int(std::floor(f.pctBox.mapping().toPixelY(level))), 0, h);
         const QRect liquid(0, surface, w, h - surface), above(0, 0, w, surface);
         EXPECT_TRUE(liquid.isEmpty() || shareOf(inner, liquid, red) == 1.0) << level;
         EXPECT_TRUE(above.isEmpty() || shareOf(inner, above, white) == 1.0) << level;

@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "form_test.h"
+#include "testing/form_test.h"
 
 #include <QScrollBar>
 
@@ -204,7 +204,7 @@ TEST_F(TankFlow, TheSceneShowsWallsTwoPixelsWideWithGapsAtThePipeAndTheLiquid)
     // clang-format on
     for (const auto& p : points) EXPECT_EQ(at(img, p.x, p.y), p.colour) << p.what;
 
-    const int row = int(std::floor(f.pctBox.toPixelY(1500)));
+    const int row = int(std::floor(f.pctBox.mapping().toPixelY(1500)));
     int wall = 0;
     for (int x = 0; x < img.width(); ++x) wall += img.pixelColor(x, row).name() == black;
     EXPECT_EQ(wall, 8) << "four walls two pixels wide";

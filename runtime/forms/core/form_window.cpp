@@ -1,0 +1,65 @@
+#include "forms/core/form_window.h"
+
+#include "forms/core/form.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <stdexcept>
+
+namespace rt {
+
+void FormWindow::watchExposure()
+{
+    winId();
+    if (windowHandle() == m_watched) return;
+    m_watched = windowHandle();
+    m_watched->installEventFilter(this);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_form.m_unloading) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    m_form.closeRequested();
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    m_form.resized();
+}
+
+bool FormWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) m_form.activated();
+    return QMainWindow::event(event);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_watched && event->type() == QEvent::Expose && m_watched->isExposed())
+        m_form.exposed();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+ClientArea::ClientArea(QWidget* parent, const QString& picture) : QWidget(parent)
+{
+    if (picture.isEmpty()) return;
+    if (!m_picture.load(picture))
+        throw std::logic_error("missing form picture " + picture.toStdString());
+}
+
+void ClientArea::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_picture.isNull()) return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+}  // namespace rt

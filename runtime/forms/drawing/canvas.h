@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QRgb>
+#include <QSize>
+
+namespace rt {
+
+// A kept drawing in logical pixel coordinates, one image pixel per device
+// pixel of the surface that shows it (see raster.h for what covers which
+// pixel). Lines, boxes, circles and dots are `width` logical pixels wide.
+class Canvas {
+public:
+    const QImage& image() const { return m_image; }
+
+    // Keeps the drawing at `logical` size and device pixel ratio `scale`. A
+    // new size keeps what was drawn at its place; a new scale resamples it to
+    // the nearest pixel, so nothing drawn is lost.
+    void fit(QSize logical, double scale, QRgb background);
+    void clear(QRgb colour);
+
+    void segment(QPointF from, QPointF to, QRgb colour, int width);
+    // The outline of the box between two corners; with `filled`, the box
+    // filled too.
+    void box(QPointF corner1, QPointF corner2, QRgb colour, int width, bool filled);
+    // Returns false when the circle lies wholly outside the drawing (or its
+    // radius is not a number) and nothing was drawn.
+    bool circle(QPointF centre, double radius, QRgb colour, int width);
+    void dot(QPointF at, QRgb colour, int width);
+
+private:
+    bool mayShow(QPointF centre, double r, int width) const;
+
+    QImage m_image;
+};
+
+}  // namespace rt
