@@ -47,7 +47,7 @@ struct FontChoice {
     bool italic = false;
     bool strikethru = false;
     bool underline = false;
-    int32_t color = 0;
+    Colour color = 0;
 };
 
 // Everything a program asks of the user outside its own windows, and the
@@ -65,7 +65,7 @@ public:
     // (which is all a stand-in that does not script them answers).
     virtual std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest&) { return {}; }
     virtual std::optional<FontChoice> fontDialog(const FontChoice&, int32_t) { return {}; }
-    virtual std::optional<int32_t> colorDialog(int32_t, int32_t) { return {}; }
+    virtual std::optional<Colour> colorDialog(Colour, int32_t) { return {}; }
 };
 
 // The interaction in force: the one a test installed, else the program's

@@ -137,7 +137,7 @@ public:
         return ScriptedInteraction::fontDialog(initial, flags);
     }
 
-    std::optional<int32_t> colorDialog(int32_t initial, int32_t flags) override
+    std::optional<Colour> colorDialog(Colour initial, int32_t flags) override
     {
         if (m_dice.chance(0.3))
             cancelColorDialog();

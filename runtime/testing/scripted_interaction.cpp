@@ -55,7 +55,7 @@ void ScriptedInteraction::cancelFontDialog()
 {
     m_fonts.push_back(std::nullopt);
 }
-void ScriptedInteraction::chooseColor(int32_t colour)
+void ScriptedInteraction::chooseColor(Colour colour)
 {
     m_colors.push_back(colour);
 }
@@ -76,7 +76,7 @@ std::optional<FontChoice> ScriptedInteraction::fontDialog(const FontChoice& init
     return next(m_fonts);
 }
 
-std::optional<int32_t> ScriptedInteraction::colorDialog(int32_t initial, int32_t flags)
+std::optional<Colour> ScriptedInteraction::colorDialog(Colour initial, int32_t flags)
 {
     colorDialogs.push_back({initial, flags});
     return next(m_colors);

@@ -43,19 +43,19 @@ public:
     void cancelFileDialog();
     void chooseFont(const FontChoice& font);
     void cancelFontDialog();
-    void chooseColor(int32_t colour);
+    void chooseColor(Colour colour);
     void cancelColorDialog();
 
     std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
     std::optional<FontChoice> fontDialog(const FontChoice& initial, int32_t flags) override;
-    std::optional<int32_t> colorDialog(int32_t initial, int32_t flags) override;
+    std::optional<Colour> colorDialog(Colour initial, int32_t flags) override;
 
     struct FontAsked {
         FontChoice initial;
         int32_t flags;
     };
     struct ColorAsked {
-        int32_t initial;
+        Colour initial;
         int32_t flags;
     };
     // Every file, font and colour dialog shown so far, as it was asked for.
@@ -75,7 +75,7 @@ private:
     std::deque<int> m_answers;
     std::deque<std::optional<FileDialogAnswer>> m_files;
     std::deque<std::optional<FontChoice>> m_fonts;
-    std::deque<std::optional<int32_t>> m_colors;
+    std::deque<std::optional<Colour>> m_colors;
 };
 
 }  // namespace rt::testing

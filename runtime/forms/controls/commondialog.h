@@ -89,8 +89,8 @@ public:
         m_font.underline = on;
     }
     // The colour chosen by ShowColor, or the text colour chosen by ShowFont.
-    Long Color() const { return m_font.color; }
-    void setColor(Long colour)
+    Colour Color() const { return m_font.color; }
+    void setColor(Colour colour)
     {
         const Assignment assignment(subject(), PropertyName::Color, colour);
         m_font.color = colour;

@@ -142,7 +142,7 @@ std::optional<FontChoice> DesktopInteraction::fontDialog(const FontChoice& initi
     return dialog.choice(initial.name);
 }
 
-std::optional<int32_t> DesktopInteraction::colorDialog(int32_t initial, int32_t flags)
+std::optional<Colour> DesktopInteraction::colorDialog(Colour initial, int32_t flags)
 {
     const QColor start = (flags & colorFromInitial) ? toQColor(initial) : QColor(Qt::black);
     const QColor chosen = QColorDialog::getColor(start, dialogParent(), QStringLiteral("Color"),

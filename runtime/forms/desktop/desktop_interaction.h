@@ -13,7 +13,7 @@ public:
     void endProgram() override;
     std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override;
     std::optional<FontChoice> fontDialog(const FontChoice& initial, int32_t flags) override;
-    std::optional<int32_t> colorDialog(int32_t initial, int32_t flags) override;
+    std::optional<Colour> colorDialog(Colour initial, int32_t flags) override;
 };
 
 }  // namespace rt
