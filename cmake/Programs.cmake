@@ -4,8 +4,9 @@
 # Builds <name>_forms (the windows, a library that tests link), the executable
 # bin/<name> from main.cpp with the desktop start, a test executable
 # <name>_tests when TESTS are given, the program's random-input test (the same
-# main.cpp with the random user's start), and registers the program for the
-# gallery.
+# main.cpp with the random user's start), registers the program for the
+# gallery, and lists its windows (the classes deriving from rt::Form in its
+# headers) for the checks every window passes (tests/every_window_test.cpp).
 function(rt_add_program name)
   cmake_parse_arguments(P "" "CAPTION;SUMMARY" "FORMS;TESTS;LIBS" ${ARGN})
   add_library(${name}_forms STATIC ${P_FORMS})
@@ -25,6 +26,7 @@ function(rt_add_program name)
   endif()
 
   rt_add_random_input_test(${name})
+  rt_list_windows(${name} ${P_FORMS})
 
   set_property(GLOBAL APPEND PROPERTY RT_PROGRAMS "${name}")
   set_property(GLOBAL PROPERTY RT_PROGRAM_${name}_CAPTION "${P_CAPTION}")
@@ -52,4 +54,36 @@ function(rt_add_random_input_test name)
     LABELS random_input
     TIMEOUT 300
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;RT_RANDOM_EVENTS=${RT_RANDOM_EVENTS};RT_RANDOM_SEED=1;RT_RANDOM_SECONDS=120")
+endfunction()
+
+# Writes <build>/every_window/<name>.cpp, which adds each window class of the
+# program to the list the every-window test runs over, and registers the
+# program for that test.
+function(rt_list_windows name)
+  set(includes "")
+  set(adds "")
+  foreach(source IN LISTS ARGN)
+    if(NOT source MATCHES "\\.h$")
+      continue()
+    endif()
+    get_filename_component(path ${source} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    file(STRINGS ${path} classes REGEX "^class [A-Za-z0-9_]+ : public rt::Form")
+    if(NOT classes)
+      continue()
+    endif()
+    string(APPEND includes "#include \"${path}\"\n")
+    foreach(line IN LISTS classes)
+      string(REGEX REPLACE "^class ([A-Za-z0-9_]+) .*" "\\1" class "${line}")
+      string(APPEND adds "    windows.add<${name}::${class}>(\"${name}\", \"${class}\");\n")
+    endforeach()
+  endforeach()
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/every_window/${name}.cpp CONTENT
+"// Made by rt_list_windows: the windows of ${name}.
+${includes}#include \"every_window.h\"
+
+void addWindowsOf_${name}(WindowList& windows)
+{
+${adds}}
+")
+  set_property(GLOBAL APPEND PROPERTY RT_PROGRAMS_WITH_WINDOWS "${name}")
 endfunction()

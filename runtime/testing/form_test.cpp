@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QWidget>
 
 #include <cmath>
 
@@ -35,6 +36,24 @@ QStringList layoutMismatches(const Form& form)
                                         .arg(r.top())
                                         .arg(r.width())
                                         .arg(r.height());
+    }
+    return problems;
+}
+
+QStringList controlsOutside(const Form& form)
+{
+    QStringList problems;
+    for (const Control* c : form.controls()) {
+        const QWidget* w = c->widget();
+        if (!w || !w->parentWidget()) continue;
+        // A picture box clips what it holds, and programs draw with that: the
+        // liquid in a tank is wider than the tank. There a control need only
+        // be partly inside; in a frame or on the window, wholly.
+        const QString& holder = c->spec().props.container;
+        const bool clipped = !holder.isEmpty() && form.find(holder)->kind() == Kind::PictureBox;
+        const QRect area = w->parentWidget()->rect();
+        if (clipped ? !area.intersects(w->geometry()) : !area.contains(w->geometry()))
+            problems << c->name() + QStringLiteral(": outside its container");
     }
     return problems;
 }

@@ -34,5 +34,8 @@ protected:
 // Every control whose name, kind, caption or rectangle (twips, within one
 // pixel) differs from its layout line.
 QStringList layoutMismatches(const Form& form);
+// Every control shown on the window that does not lie wholly inside its
+// container (and so inside the window).
+QStringList controlsOutside(const Form& form);
 
 }  // namespace rt::testing

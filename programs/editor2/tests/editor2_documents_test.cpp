@@ -24,7 +24,6 @@ TEST_F(Documents, TheCaptionShowsTheFileAndUnsavedChanges)
     settle();
     EXPECT_EQ(f.Caption(), "Untitled - MiPlumex");
     EXPECT_EQ(f.txtBox.rectTwips(), QRectF(0, 0, 6885, 5505));
-    EXPECT_EQ(accessibilityProblems(f), QStringList());
     EXPECT_EQ(f.txtBox.FontName(), "Monospace");
     EXPECT_EQ(menuBarOf(f), QStringList({"File: New, Open, Save, Save As, -, Exit",
                                          "Edit: Set Font, Set Bgndcolor"}));
