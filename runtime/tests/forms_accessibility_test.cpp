@@ -30,18 +30,18 @@ public:
         static const rt::FormSpec spec{
             "AccessForm", "Access", 6000, 4000,
             {
-                {"lblFlow",  Kind::Label,        "&Caudal", 120,  120,  900, 375},
-                {"hsbFlow",  Kind::HScrollBar,   "",       1080,  120, 2400, 375, {.min = 0, .max = 100, .smallChange = 1, .largeChange = 10, .value = 50}},
-                {"txtLevel", Kind::TextBox,      "",       3600,  120,  600, 375},
-                {"lblScale", Kind::Label,        "Escala", 4800,  120,  900, 255},
-                {"vsbScale", Kind::VScrollBar,   "",       4800,  480,  375, 2000, {.min = 100, .max = 0, .smallChange = 1, .largeChange = 10, .value = 50}},
-                {"optFill",  Kind::OptionButton, "Llenar",  120,  600, 1200, 375, {.value = 1}},
-                {"optEmpty", Kind::OptionButton, "Vaciar",  120, 1080, 1200, 375},
-                {"chkLoop",  Kind::CheckBox,     "Repetir", 120, 1560, 1200, 375},
-                {"cmdGo",    Kind::CommandButton, "&Go",   1560,  600, 1200, 495},
-                {"pctTank",  Kind::PictureBox,   "",       1560, 1200, 1500, 1500, {.backColor = 0xFFFFFF}},
-                {"lblNote",  Kind::Label,        "",        120, 3000, 1200, 375},
-                {"tmrFill",  Kind::Timer,        "",          0,    0,    0,   0, {.interval = 100}},
+                {"lblFlow",  Kind::Label,         "&Caudal",  120,  120,  900,  375},
+                {"hsbFlow",  Kind::HScrollBar,    "",        1080,  120, 2400,  375, {.min = 0, .max = 100, .smallChange = 1, .largeChange = 10, .value = 50}},
+                {"txtLevel", Kind::TextBox,       "",        3600,  120,  600,  375},
+                {"lblScale", Kind::Label,         "Escala",  4800,  120,  900,  255},
+                {"vsbScale", Kind::VScrollBar,    "",        4800,  480,  375, 2000, {.min = 100, .max = 0, .smallChange = 1, .largeChange = 10, .value = 50}},
+                {"optFill",  Kind::OptionButton,  "Llenar",   120,  600, 1200,  375, {.value = 1}},
+                {"optEmpty", Kind::OptionButton,  "Vaciar",   120, 1080, 1200,  375},
+                {"chkLoop",  Kind::CheckBox,      "Repetir",  120, 1560, 1200,  375},
+                {"cmdGo",    Kind::CommandButton, "&Go",     1560,  600, 1200,  495},
+                {"pctTank",  Kind::PictureBox,    "",        1560, 1200, 1500, 1500, {.backColor = 0xFFFFFF}},
+                {"lblNote",  Kind::Label,         "",         120, 3000, 1200,  375},
+                {"tmrFill",  Kind::Timer,         "",           0,    0,    0,    0, {.interval = 100}},
             }};
         // clang-format on
         return spec;

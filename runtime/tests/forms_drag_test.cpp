@@ -40,23 +40,20 @@ public:
         rt::Single x, y;
     };
 
-    DragForm()
-        : rt::Form(layout()),
-          pctBox(control<rt::PictureBox>("pctBox")),
-          lblChip(control<rt::Label>("lblChip")),
-          lblFrame(control<rt::Label>("lblFrame")),
-          lblPlain(control<rt::Label>("lblPlain"))
-    {
-        pctBox.DragDrop = [this](rt::Control& source, rt::Single x, rt::Single y) {
-            drops.push_back({&source, x, y});
-        };
-        lblPlain.Click = [this] { ++plainClicks; };
-    }
+    DragForm() : rt::Form(layout()) {}
 
-    rt::PictureBox& pctBox;
-    rt::Label& lblChip;
-    rt::Label& lblFrame;
-    rt::Label& lblPlain;
+    void pctBox_DragDrop(rt::Control& source, rt::Single x, rt::Single y)
+    {
+        drops.push_back({&source, x, y});
+    }
+    void lblPlain_Click() { ++plainClicks; }
+
+    rt::PictureBox& pctBox = bind<rt::PictureBox>(
+        "pctBox", rt::on(&rt::PictureBox::DragDrop, &DragForm::pctBox_DragDrop));
+    rt::Label& lblChip = bind<rt::Label>("lblChip");
+    rt::Label& lblFrame = bind<rt::Label>("lblFrame");
+    rt::Label& lblPlain =
+        bind<rt::Label>("lblPlain", rt::on(&rt::Label::Click, &DragForm::lblPlain_Click));
     std::vector<Drop> drops;
     int plainClicks = 0;
 };

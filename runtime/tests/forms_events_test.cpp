@@ -19,60 +19,38 @@ class EventsForm : public rt::Form {
 public:
     static const rt::FormSpec& layout()
     {
+        // clang-format off
         static const rt::FormSpec spec{
-            "EventsForm",
-            "Events",
-            4000,
-            3000,
+            "EventsForm", "Events", 4000, 3000,
             {
-                {"cmdGo", Kind::CommandButton, "Go", 120, 120, 1200, 400},
-                {"vsbLevel",
-                 Kind::VScrollBar,
-                 "",
-                 3000,
-                 120,
-                 300,
-                 2000,
-                 {.min = 100, .max = 0, .smallChange = 1, .largeChange = 10}},
-                {"fraA", Kind::Frame, "A", 120, 700, 1400, 1200},
-                {"optA1",
-                 Kind::OptionButton,
-                 "A1",
-                 120,
-                 300,
-                 1000,
-                 300,
-                 {.container = "fraA", .value = 1}},
-                {"optA2", Kind::OptionButton, "A2", 120, 700, 1000, 300, {.container = "fraA"}},
-                {"optB1", Kind::OptionButton, "B1", 1700, 700, 1000, 300, {.value = 1}},
-                {"optB2", Kind::OptionButton, "B2", 1700, 1100, 1000, 300},
-                {"txtIn", Kind::TextBox, "", 120, 2200, 1500, 400},
-                {"tmrClock", Kind::Timer, "", 0, 0, 0, 0, {.interval = 10}},
+                {"cmdGo",    Kind::CommandButton, "Go",  120,  120, 1200,  400},
+                {"vsbLevel", Kind::VScrollBar,    "",   3000,  120,  300, 2000, {.min = 100, .max = 0, .smallChange = 1, .largeChange = 10}},
+                {"fraA",     Kind::Frame,         "A",   120,  700, 1400, 1200},
+                {"optA1",    Kind::OptionButton,  "A1",  120,  300, 1000,  300, {.container = "fraA", .value = 1}},
+                {"optA2",    Kind::OptionButton,  "A2",  120,  700, 1000,  300, {.container = "fraA"}},
+                {"optB1",    Kind::OptionButton,  "B1", 1700,  700, 1000,  300, {.value = 1}},
+                {"optB2",    Kind::OptionButton,  "B2", 1700, 1100, 1000,  300},
+                {"txtIn",    Kind::TextBox,       "",    120, 2200, 1500,  400},
+                {"tmrClock", Kind::Timer,         "",      0,    0,    0,    0, {.interval = 10}},
             }};
+        // clang-format on
         return spec;
     }
 
-    EventsForm()
-        : rt::Form(layout()),
-          cmdGo(control<rt::CommandButton>("cmdGo")),
-          vsbLevel(control<rt::ScrollBar>("vsbLevel")),
-          optA2(control<rt::OptionButton>("optA2")),
-          optB1(control<rt::OptionButton>("optB1")),
-          optB2(control<rt::OptionButton>("optB2")),
-          txtIn(control<rt::TextBox>("txtIn")),
-          tmrClock(control<rt::Timer>("tmrClock"))
-    {
-        vsbLevel.Change = [this] { log << QStringLiteral("change %1").arg(vsbLevel.Value()); };
-        txtIn.Change = [this] { log << "text " + txtIn.Text(); };
-    }
+    EventsForm() : rt::Form(layout()) {}
 
-    rt::CommandButton& cmdGo;
-    rt::ScrollBar& vsbLevel;
-    rt::OptionButton& optA2;
-    rt::OptionButton& optB1;
-    rt::OptionButton& optB2;
-    rt::TextBox& txtIn;
-    rt::Timer& tmrClock;
+    void vsbLevel_Change() { log << QStringLiteral("change %1").arg(vsbLevel.Value()); }
+    void txtIn_Change() { log << "text " + txtIn.Text(); }
+
+    rt::CommandButton& cmdGo = bind<rt::CommandButton>("cmdGo");
+    rt::ScrollBar& vsbLevel = bind<rt::ScrollBar>(
+        "vsbLevel", rt::on(&rt::ScrollBar::Change, &EventsForm::vsbLevel_Change));
+    rt::OptionButton& optA2 = bind<rt::OptionButton>("optA2");
+    rt::OptionButton& optB1 = bind<rt::OptionButton>("optB1");
+    rt::OptionButton& optB2 = bind<rt::OptionButton>("optB2");
+    rt::TextBox& txtIn =
+        bind<rt::TextBox>("txtIn", rt::on(&rt::TextBox::Change, &EventsForm::txtIn_Change));
+    rt::Timer& tmrClock = bind<rt::Timer>("tmrClock");
     QStringList log;
     int queryAnswer = 0;
 

@@ -21,34 +21,27 @@ public:
         static const rt::FormSpec spec{
             "MenuForm", "Menus", 3000, 1950,
             {
-                {"mnuFile",  Kind::Menu,         "&File",  0, 0, 0, 0},
-                {"mnuGo",    Kind::Menu,         "&Go",    0, 0, 0, 0, {.parentMenu = "mnuFile"}},
-                {"mnuSep",   Kind::Menu,         "-",      0, 0, 0, 0, {.parentMenu = "mnuFile"}},
-                {"mnuOff",   Kind::Menu,         "O&ff",   0, 0, 0, 0, {.enabled = false, .parentMenu = "mnuFile"}},
-                {"dlgFiles", Kind::CommonDialog, "",       0, 0, 0, 0},
+                {"mnuFile",  Kind::Menu,         "&File", 0, 0, 0, 0},
+                {"mnuGo",    Kind::Menu,         "&Go",   0, 0, 0, 0, {.parentMenu = "mnuFile"}},
+                {"mnuSep",   Kind::Menu,         "-",     0, 0, 0, 0, {.parentMenu = "mnuFile"}},
+                {"mnuOff",   Kind::Menu,         "O&ff",  0, 0, 0, 0, {.enabled = false, .parentMenu = "mnuFile"}},
+                {"dlgFiles", Kind::CommonDialog, "",      0, 0, 0, 0},
             },
             true};
         // clang-format on
         return spec;
     }
 
-    MenuForm()
-        : rt::Form(layout()),
-          mnuFile(control<rt::Menu>("mnuFile")),
-          mnuGo(control<rt::Menu>("mnuGo")),
-          mnuSep(control<rt::Menu>("mnuSep")),
-          mnuOff(control<rt::Menu>("mnuOff")),
-          dlgFiles(control<rt::CommonDialog>("dlgFiles"))
-    {
-        mnuGo.Click = [this] { log << "go"; };
-        mnuOff.Click = [this] { log << "off"; };
-    }
+    MenuForm() : rt::Form(layout()) {}
 
-    rt::Menu& mnuFile;
-    rt::Menu& mnuGo;
-    rt::Menu& mnuSep;
-    rt::Menu& mnuOff;
-    rt::CommonDialog& dlgFiles;
+    void mnuGo_Click() { log << "go"; }
+    void mnuOff_Click() { log << "off"; }
+
+    rt::Menu& mnuFile = bind<rt::Menu>("mnuFile");
+    rt::Menu& mnuGo = bind<rt::Menu>("mnuGo", rt::on(&rt::Menu::Click, &MenuForm::mnuGo_Click));
+    rt::Menu& mnuSep = bind<rt::Menu>("mnuSep");
+    rt::Menu& mnuOff = bind<rt::Menu>("mnuOff", rt::on(&rt::Menu::Click, &MenuForm::mnuOff_Click));
+    rt::CommonDialog& dlgFiles = bind<rt::CommonDialog>("dlgFiles");
     QStringList log;
     int cancelClosing = 0;
 

@@ -19,38 +19,51 @@ class MouseForm : public rt::Form {
 public:
     static const rt::FormSpec& layout()
     {
+        // clang-format off
         static const rt::FormSpec spec{
-            "MouseForm", "Mouse", 4000, 3000, {{"pctBox", Kind::PictureBox, "", 0, 0, 3000, 1500}},
-        };
+            "MouseForm", "Mouse", 4000, 3000,
+            {
+                {"pctBox", Kind::PictureBox, "", 0, 0, 3000, 1500},
+            }};
+        // clang-format on
         return spec;
     }
 
-    MouseForm() : rt::Form(layout())
-    {
-        const auto record = [this](const char* event) {
-            return [this, event](int button, int shift, rt::Single x, rt::Single y) {
-                log << QStringLiteral("%1 %2 %3 %4 %5")
-                           .arg(event)
-                           .arg(button)
-                           .arg(shift)
-                           .arg(x)
-                           .arg(y);
-            };
-        };
-        pctBox.MouseDown = record("down");
-        pctBox.MouseMove = record("move");
-        pctBox.MouseUp = record("up");
-        pctBox.Click = [this] { log << "click"; };
-        pctBox.DblClick = [this] { log << "dblclick"; };
-    }
+    MouseForm() : rt::Form(layout()) {}
 
-    rt::PictureBox& pctBox = control<rt::PictureBox>("pctBox");
+    void pctBox_MouseDown(int button, int shift, rt::Single x, rt::Single y)
+    {
+        record("down", button, shift, x, y);
+    }
+    void pctBox_MouseMove(int button, int shift, rt::Single x, rt::Single y)
+    {
+        record("move", button, shift, x, y);
+    }
+    void pctBox_MouseUp(int button, int shift, rt::Single x, rt::Single y)
+    {
+        record("up", button, shift, x, y);
+    }
+    void pctBox_Click() { log << "click"; }
+    void pctBox_DblClick() { log << "dblclick"; }
+
+    rt::PictureBox& pctBox = bind<rt::PictureBox>(
+        "pctBox", rt::on(&rt::PictureBox::MouseDown, &MouseForm::pctBox_MouseDown),
+        rt::on(&rt::PictureBox::MouseMove, &MouseForm::pctBox_MouseMove),
+        rt::on(&rt::PictureBox::MouseUp, &MouseForm::pctBox_MouseUp),
+        rt::on(&rt::PictureBox::Click, &MouseForm::pctBox_Click),
+        rt::on(&rt::PictureBox::DblClick, &MouseForm::pctBox_DblClick));
     QStringList log;
     int activations = 0;
 
 protected:
     void Form_Load() override { pctBox.Scale(-100, 50, 100, -50); }
     void Form_Activate() override { ++activations; }
+
+private:
+    void record(const char* event, int button, int shift, rt::Single x, rt::Single y)
+    {
+        log << QStringLiteral("%1 %2 %3 %4 %5").arg(event).arg(button).arg(shift).arg(x).arg(y);
+    }
 };
 
 // A second window of the same program.

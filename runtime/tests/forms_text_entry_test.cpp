@@ -26,26 +26,18 @@ class EntryForm : public rt::Form {
 public:
     static const rt::FormSpec& layout()
     {
+        // clang-format off
         static const rt::FormSpec spec{
-            "EntryForm",
-            "Entry",
-            4000,
-            3000,
+            "EntryForm", "Entry", 4000, 3000,
             {
-                {"txtLine", Kind::TextBox, "", 120, 120, 1455, 375, {.align = Align::Center}},
-                {"txtMulti",
-                 Kind::TextBox,
-                 "",
-                 120,
-                 600,
-                 1455,
-                 375,
-                 {.font = rt::Font{.size = 9.75}, .align = Align::Center, .multiLine = true}},
+                {"txtLine",  Kind::TextBox, "",  120,  120, 1455, 375, {.align = Align::Center}},
+                {"txtMulti", Kind::TextBox, "",  120,  600, 1455, 375, {.font = rt::Font{.size = 9.75}, .align = Align::Center, .multiLine = true}},
                 // Out of index order: the array still iterates 0, 1, 2.
-                {"txtCell", Kind::TextBox, "", 2000, 1080, 735, 375, {.index = 2}},
-                {"txtCell", Kind::TextBox, "", 2000, 120, 735, 375, {.index = 0}},
-                {"txtCell", Kind::TextBox, "", 2000, 600, 735, 375, {.index = 1}},
+                {"txtCell",  Kind::TextBox, "", 2000, 1080,  735, 375, {.index = 2}},
+                {"txtCell",  Kind::TextBox, "", 2000,  120,  735, 375, {.index = 0}},
+                {"txtCell",  Kind::TextBox, "", 2000,  600,  735, 375, {.index = 1}},
             }};
+        // clang-format on
         return spec;
     }
 

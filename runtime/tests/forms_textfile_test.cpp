@@ -160,12 +160,13 @@ class TextBoxCharacters : public rt::testing::FormTest {};
 
 TEST_F(TextBoxCharacters, LineSeparatorsAreKeptOthersAreAnnouncedAtOpen)
 {
+    // clang-format off
     static const rt::FormSpec spec{
-        "Form1",
-        "t",
-        3000,
-        3000,
-        {{"txt", rt::Kind::TextBox, "", 0, 0, 3000, 3000, {.multiLine = true}}}};
+        "Form1", "t", 3000, 3000,
+        {
+            {"txt", rt::Kind::TextBox, "", 0, 0, 3000, 3000, {.multiLine = true}},
+        }};
+    // clang-format on
     rt::Form form(spec);
     auto& box = form.control<rt::TextBox>("txt");
     const QString kept = QString::fromUtf16(u"a\u2028b\uFFFE\u00A0c\td\n");

@@ -16,15 +16,22 @@ public:
     static const rt::FormSpec& layout()
     {
         // Stored enabled with interval 0: no ticks until one is set.
+        // clang-format off
         static const rt::FormSpec spec{
-            "ClockForm", "Clock", 2000, 1000, {{"tmrClock", Kind::Timer, "", 0, 0, 0, 0}}};
+            "ClockForm", "Clock", 2000, 1000,
+            {
+                {"tmrClock", Kind::Timer, "", 0, 0, 0, 0},
+            }};
+        // clang-format on
         return spec;
     }
-    ClockForm() : rt::Form(layout()), tmrClock(control<rt::Timer>("tmrClock"))
-    {
-        tmrClock.Tick = [this] { ++ticks; };
-    }
-    rt::Timer& tmrClock;
+
+    ClockForm() : rt::Form(layout()) {}
+
+    void tmrClock_Timer() { ++ticks; }
+
+    rt::Timer& tmrClock =
+        bind<rt::Timer>("tmrClock", rt::on(&rt::Timer::Tick, &ClockForm::tmrClock_Timer));
     int ticks = 0;
 };
 
