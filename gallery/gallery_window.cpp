@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -30,6 +31,13 @@ namespace {
 // program in their direction, so the keyboard always lands on something Open
 // can start.
 class ProgramTree : public QTreeWidget {
+public:
+    // The width that shows every row whole, beside a vertical scroll bar.
+    int widthForEveryRow() const
+    {
+        return sizeHintForColumn(0) + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    }
+
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
     {
@@ -147,7 +155,9 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
     sourceAndTrace->addWidget(m_trace);
     sourceAndTrace->setSizes({400, 260});
     splitter->addWidget(sourceAndTrace);
-    splitter->setSizes({240, 400, 560});
+    // The list as wide as its longest name, which is longer in Spanish.
+    const int listWidth = std::max(240, static_cast<ProgramTree*>(m_programs)->widthForEveryRow());
+    splitter->setSizes({listWidth, 400, 560});
     setCentralWidget(splitter);
 
     setTabOrder(m_programs, m_open);
@@ -163,7 +173,7 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
             if (program == selectedProgram()) showPicture(program);
         });
     if (!m_entries.empty()) selectProgram(QString::fromUtf8(m_entries.front().program));
-    resize(1240, 680);
+    resize(listWidth + 1000, 680);
 }
 
 const CatalogueEntry* GalleryWindow::entryOf(const QTreeWidgetItem* item) const

@@ -7,6 +7,7 @@
 #include "trace_view.h"
 
 #include "forms/desktop/program_icon.h"
+#include "testing/qt_printing.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTranslator>
@@ -130,6 +132,12 @@ TEST(Language, SpanishDesktopGetsEveryTextOfTheGalleryInSpanish)
     // gallery's own texts.
     ASSERT_GT(messages.size(), 3 * catalogue().size());
 
+    QStringList english;
+    {
+        GalleryWindow window(catalogue(), launchNothing);
+        window.show();
+        english = textsOfEveryLesson(window);
+    }
     const Speaking spanish(QLocale(QLocale::Spanish, QLocale::Spain));
     ASSERT_GE(spanish.count(), 2u);
     GalleryWindow window(catalogue(), launchNothing);
@@ -138,14 +146,17 @@ TEST(Language, SpanishDesktopGetsEveryTextOfTheGalleryInSpanish)
     EXPECT_EQ(window.openButton()->text(), "&Abrir");
     window.selectProgram("tankfill_a");
     EXPECT_TRUE(window.lesson()->text().startsWith("Un depósito se llena"))
-        << window.lesson()->text();
+        << window.lesson()->text().toStdString();
     EXPECT_FALSE(
         window.programs()->findItems("Temporizadores y animación", Qt::MatchExactly).isEmpty());
 
-    for (const QString& text : textsOfEveryLesson(window))
+    for (const QString& text : textsOfEveryLesson(window)) {
         for (const Message& message : messages)
             EXPECT_FALSE(patternOf(message.source).match(text).hasMatch())
                 << "left in English: " << text.toStdString();
+        // Also catches a text the sources never marked for translation.
+        EXPECT_FALSE(english.contains(text)) << "the same in English: " << text.toStdString();
+    }
 }
 
 TEST(Language, AnyOtherDesktopGetsTheGalleryInEnglish)
@@ -158,7 +169,8 @@ TEST(Language, AnyOtherDesktopGetsTheGalleryInEnglish)
         window.show();
         EXPECT_EQ(window.windowTitle(), "Programs that teach event-driven programming");
         window.selectProgram("tankfill_a");
-        EXPECT_TRUE(window.lesson()->text().startsWith("A tank fills")) << window.lesson()->text();
+        EXPECT_TRUE(window.lesson()->text().startsWith("A tank fills"))
+            << window.lesson()->text().toStdString();
 
         for (const QString& text : textsOfEveryLesson(window))
             for (const Message& message : messages)
