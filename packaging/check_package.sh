@@ -23,7 +23,7 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 qt6-qpa-plug
 done
 bash "$(dirname "$0")/check_tree.sh" "$out/root" "$@" || status=1
 if command -v lintian >/dev/null; then
-  lintian --fail-on error,warning --no-tag-display-limit "$deb" >&2 || {
+  lintian --fail-on error,warning --tag-display-limit 0 "$deb" >&2 || {
     echo "FAIL: lintian finds errors or warnings" >&2
     status=1
   }
