@@ -7,14 +7,23 @@
 # main.cpp with the random user's start), registers the program for the
 # gallery, and lists its windows (the classes deriving from rt::Form in its
 # headers) for the checks every window passes (tests/every_window_test.cpp).
+# The program's icon.svg (the gallery's icon when it has none) is rendered at
+# every size and built into the program, whose windows wear it.
+include(${CMAKE_CURRENT_LIST_DIR}/Icons.cmake)
 function(rt_add_program name)
   cmake_parse_arguments(P "" "CAPTION;SUMMARY" "FORMS;TESTS;LIBS" ${ARGN})
   add_library(${name}_forms STATIC ${P_FORMS})
   target_include_directories(${name}_forms PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name}_forms PUBLIC rt_forms ${P_LIBS})
 
+  set(icon ${CMAKE_CURRENT_SOURCE_DIR}/icon.svg)
+  if(NOT EXISTS ${icon})
+    set(icon ${CMAKE_SOURCE_DIR}/gallery/icon.svg)
+  endif()
+  rt_render_icon(formprograms-${name} ${icon} pngs)
+  rt_icon_resources(icon_sources program-icon ${pngs})
   # main.cpp is compiled once, for both executables.
-  add_library(${name}_main OBJECT main.cpp)
+  add_library(${name}_main OBJECT main.cpp ${icon_sources})
   target_link_libraries(${name}_main PRIVATE ${name}_forms)
   add_executable(${name} $<TARGET_OBJECTS:${name}_main>)
   target_link_libraries(${name} PRIVATE ${name}_forms rt_start)
@@ -31,6 +40,7 @@ function(rt_add_program name)
   set_property(GLOBAL APPEND PROPERTY RT_PROGRAMS "${name}")
   set_property(GLOBAL PROPERTY RT_PROGRAM_${name}_CAPTION "${P_CAPTION}")
   set_property(GLOBAL PROPERTY RT_PROGRAM_${name}_SUMMARY "${P_SUMMARY}")
+  set_property(GLOBAL PROPERTY RT_PROGRAM_${name}_ICON "${icon}")
 endfunction()
 
 # Registers a GoogleTest executable with CTest, headless.

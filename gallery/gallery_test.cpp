@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -157,4 +158,10 @@ TEST(Thumbnails, PictureIsMadeAtTheGallerysScale)
     EXPECT_EQ(picture.devicePixelRatio(), 2);
     EXPECT_EQ(picture.size(), picture.deviceIndependentSize().toSize() * 2);
     EXPECT_EQ(picture.deviceIndependentSize().width(), 353);
+}
+
+TEST(Gallery, FindsTheProgramsBesideItInTheBuildTree)
+{
+    // Installed, they lie in libexec/formprograms instead.
+    EXPECT_EQ(QDir(programDirectory()), QDir(RT_PROGRAM_DIR));
 }

@@ -1,13 +1,17 @@
 #include "gallery_window.h"
 
+#include "language.h"
 #include "source_view.h"
 #include "thumbnails.h"
 #include "trace_view.h"
+
+#include "forms/desktop/program_icon.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -26,6 +31,13 @@ namespace {
 // program in their direction, so the keyboard always lands on something Open
 // can start.
 class ProgramTree : public QTreeWidget {
+public:
+    // The width that shows every row whole, beside a vertical scroll bar.
+    int widthForEveryRow() const
+    {
+        return sizeHintForColumn(0) + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    }
+
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
     {
@@ -45,11 +57,12 @@ protected:
 constexpr int kEntryRole = Qt::UserRole;
 constexpr int kPictureWidth = 360;
 constexpr int kPictureHeight = 300;
+constexpr int kListIconSize = 24;
 }  // namespace
 
 GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launcher launch,
                              Thumbnails* thumbnails, QWidget* parent)
-    : QWidget(parent), m_entries(entries), m_launch(std::move(launch)), m_thumbnails(thumbnails)
+    : QMainWindow(parent), m_entries(entries), m_launch(std::move(launch)), m_thumbnails(thumbnails)
 {
     setWindowTitle(tr("Programs that teach event-driven programming"));
 
@@ -58,10 +71,11 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
     m_programs->setAccessibleName(tr("Programs by lesson"));
     m_programs->setHeaderHidden(true);
     m_programs->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_programs->setIconSize(QSize(kListIconSize, kListIconSize));
     QTreeWidgetItem* group = nullptr;
     for (size_t i = 0; i < m_entries.size(); ++i) {
         const CatalogueEntry& entry = m_entries[i];
-        const QString groupName = QString::fromUtf8(entry.group);
+        const QString groupName = lessonText(entry.group);
         if (!group || group->text(0) != groupName) {
             group = new QTreeWidgetItem(m_programs, {groupName});
             group->setFlags(Qt::ItemIsEnabled);
@@ -70,9 +84,10 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
             group->setFont(0, bold);
             group->setExpanded(true);
         }
-        auto* item = new QTreeWidgetItem(group, {QString::fromUtf8(entry.title)});
+        auto* item = new QTreeWidgetItem(group, {lessonText(entry.title, entry.program)});
         item->setData(0, kEntryRole, int(i));
-        item->setToolTip(0, QString::fromUtf8(entry.summary));
+        item->setToolTip(0, lessonText(entry.summary, entry.program));
+        item->setIcon(0, programIconOf(QString::fromUtf8(entry.program)));
     }
     auto* programsLabel = new QLabel(tr("&Programs:"));
     programsLabel->setBuddy(m_programs);
@@ -140,9 +155,10 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
     sourceAndTrace->addWidget(m_trace);
     sourceAndTrace->setSizes({400, 260});
     splitter->addWidget(sourceAndTrace);
-    splitter->setSizes({240, 400, 560});
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(splitter);
+    // The list as wide as its longest name, which is longer in Spanish.
+    const int listWidth = std::max(240, static_cast<ProgramTree*>(m_programs)->widthForEveryRow());
+    splitter->setSizes({listWidth, 400, 560});
+    setCentralWidget(splitter);
 
     setTabOrder(m_programs, m_open);
     setTabOrder(m_open, quit);
@@ -157,7 +173,7 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
             if (program == selectedProgram()) showPicture(program);
         });
     if (!m_entries.empty()) selectProgram(QString::fromUtf8(m_entries.front().program));
-    resize(1240, 680);
+    resize(listWidth + 1000, 680);
 }
 
 const CatalogueEntry* GalleryWindow::entryOf(const QTreeWidgetItem* item) const
@@ -192,11 +208,12 @@ void GalleryWindow::showSelected()
     m_open->setEnabled(entry != nullptr);
     if (!entry) return;
     const QString program = QString::fromUtf8(entry->program);
-    m_heading->setText(QString::fromUtf8(entry->title));
+    const QString title = lessonText(entry->title, entry->program);
+    m_heading->setText(title);
     m_window->setText(
         tr("Program %1, window “%2”").arg(program, QString::fromUtf8(entry->caption)));
-    m_lesson->setText(QString::fromUtf8(entry->lesson));
-    m_open->setAccessibleDescription(tr("Starts %1").arg(QString::fromUtf8(entry->title)));
+    m_lesson->setText(lessonText(entry->lesson, entry->program));
+    m_open->setAccessibleDescription(tr("Starts %1").arg(title));
     showPicture(program);
     m_source->showProgram(program);
 }
@@ -234,12 +251,24 @@ void GalleryWindow::openSelected()
                              tr("The program %1 could not be started.").arg(program));
 }
 
+QString programDirectory()
+{
+    const QDir here(QCoreApplication::applicationDirPath());
+    const QFileInfo installed(here.filePath(QStringLiteral(RT_INSTALLED_PROGRAMS)));
+    return installed.isDir() ? installed.canonicalFilePath() : here.path();
+}
+
 bool launchBeside(const QString& program, const QString& traceSocket)
 {
     QProcess process;
-    process.setProgram(QDir(QCoreApplication::applicationDirPath()).filePath(program));
+    process.setProgram(QDir(programDirectory()).filePath(program));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("RT_TRACE"), traceSocket);
     process.setProcessEnvironment(environment);
     return process.startDetached();
+}
+
+QIcon programIconOf(const QString& program)
+{
+    return rt::iconFromResources(QStringLiteral(":/program-icons/") + program);
 }

@@ -2,7 +2,8 @@
 
 #include "catalogue.h"
 
-#include <QWidget>
+#include <QIcon>
+#include <QMainWindow>
 
 #include <functional>
 
@@ -17,8 +18,9 @@ class TraceView;
 // The lesson browser: the programs grouped by what they teach, in a learner's
 // order; beside the selected one its lesson, a picture of its window and its
 // source. Open (or Enter, or a double click on a program) starts the selected
-// program as a process of its own.
-class GalleryWindow : public QWidget {
+// program as a process of its own. A main window, so that screen readers
+// announce it as an application's frame.
+class GalleryWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Starts a program; its event trace goes to the local socket named.
@@ -57,6 +59,13 @@ private:
     TraceView* m_trace;
 };
 
-// Starts bin/<program> beside the gallery's own executable, tracing its
-// events to `traceSocket`.
+// The folder of the programs: beside the gallery in the build tree; once
+// installed, the private folder libexec/formprograms.
+QString programDirectory();
+
+// Starts the program from programDirectory(), tracing its events to
+// `traceSocket`.
 bool launchBeside(const QString& program, const QString& traceSocket);
+
+// A program's icon, built into the gallery at every size.
+QIcon programIconOf(const QString& program);

@@ -1,5 +1,5 @@
-#include "forms/desktop/translations.h"
 #include "gallery_window.h"
+#include "language.h"
 #include "thumbnails.h"
 
 #include "forms/desktop/program_icon.h"
@@ -12,8 +12,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("formprograms-gallery");
     QApplication::setWindowIcon(rt::programIcon());
-    rt::loadToolkitTranslations();
-    Thumbnails thumbnails(QApplication::applicationDirPath(),
+    installTranslations();
+    Thumbnails thumbnails(programDirectory(),
                           QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                               QStringLiteral("/thumbnails"),
                           app.devicePixelRatio());

@@ -15,6 +15,7 @@ QString programSource(const QString& program, const QString& file);
 // Shows one program's source read-only, with C++ highlighting, one file at a
 // time chosen from a list.
 class SourceView : public QWidget {
+    Q_OBJECT
 public:
     explicit SourceView(QWidget* parent = nullptr);
 

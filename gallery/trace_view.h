@@ -15,6 +15,7 @@ QString traceText(const QString& line);
 // runtime errors among them. It can pause and can hide timer ticks with all
 // that runs inside them.
 class TraceView : public QWidget {
+    Q_OBJECT
 public:
     explicit TraceView(QWidget* parent = nullptr);
 

@@ -29,7 +29,7 @@ in_root() { chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HO
 in_root apt-get update -q
 in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "/tmp/$(basename "$deb")"
 
-entry=/usr/share/applications/formprograms-gallery.desktop
+entry=/usr/share/applications/formprograms.desktop
 exec_line=$(sed -n 's/^Exec=//p' "$root$entry")
 echo "Starting '$exec_line' from $entry on $display"
 # A session of its own, so that stopping it stops everything it started.

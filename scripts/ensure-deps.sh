@@ -4,12 +4,20 @@
 # the exact command to run and stops.
 set -euo pipefail
 
+# Every tool a build or a test calls comes from here, so that the README's
+# commands work on a bare Debian 12.
 packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
+  # lupdate and lrelease, and their CMake functions
+  qt6-l10n-tools qt6-tools-dev
   libgtest-dev
   fonts-liberation
-  qt6-translations-l10n desktop-file-utils dpkg-dev
+  # icons rendered at build time
+  librsvg2-bin
+  # the install and package checks: desktop entries, AppStream metadata, the
+  # .deb with its library dependencies (dpkg-shlibdeps, which needs file)
+  qt6-translations-l10n desktop-file-utils appstream dpkg-dev file lintian
   ccache
   clang libclang-rt-14-dev
 )

@@ -7,4 +7,4 @@ if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   echo "No display: run this from a desktop session (or under xvfb-run)." >&2
   exit 1
 fi
-exec build/bin/gallery
+exec build/bin/formprograms

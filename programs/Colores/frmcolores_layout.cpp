@@ -29,10 +29,10 @@ const rt::FormSpec& frmColores::layout()
             {"lblColor",  Kind::Label,         "Verde",          120, 3480,  615,  375, {.index = 1, .tabIndex = 7, .font = label, .align = Align::Right}},
             {"lblColor",  Kind::Label,         "Azul",           120, 4080,  615,  375, {.index = 2, .tabIndex = 8, .font = label, .align = Align::Right}},
             {"cmdSalir",  Kind::CommandButton, "Salir",         3960, 2040, 1455,  615, {.tabIndex = 9, .font = boldLabel}},
-            {"txtColor",  Kind::TextBox,       "0",             4920, 2880,  735,  375, {.index = 0, .tabIndex = 10, .align = Align::Center, .locked = true}},
-            {"txtColor",  Kind::TextBox,       "0",             4920, 3480,  735,  375, {.index = 1, .tabIndex = 11, .align = Align::Center}},
-            {"txtColor",  Kind::TextBox,       "0",             4920, 4080,  735,  375, {.index = 2, .tabIndex = 12, .align = Align::Center}},
-            {"fraColor",  Kind::Frame,         "",               360, 1920, 2655,  735, {.tabIndex = 13}},
+            {"txtColor",  Kind::TextBox,       "0",             4920, 2880,  735,  375, {.accessibleName = "Valor del rojo", .index = 0, .tabIndex = 10, .align = Align::Center, .locked = true}},
+            {"txtColor",  Kind::TextBox,       "0",             4920, 3480,  735,  375, {.accessibleName = "Valor del verde", .index = 1, .tabIndex = 11, .align = Align::Center}},
+            {"txtColor",  Kind::TextBox,       "0",             4920, 4080,  735,  375, {.accessibleName = "Valor del azul", .index = 2, .tabIndex = 12, .align = Align::Center}},
+            {"fraColor",  Kind::Frame,         "",               360, 1920, 2655,  735, {.accessibleName = "Color que se cambia", .tabIndex = 13}},
         },
         .backColor = 0xFFFFFF};
     return spec;

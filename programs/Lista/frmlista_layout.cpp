@@ -23,8 +23,8 @@ const rt::FormSpec& frmLista::layout()
             {"lblList",       Kind::Label,         "Data List",          480, 1680,  735,  375, {.tabIndex = 8, .align = Align::Right}},
             {"Label1",        Kind::Label,         "Valor medio",        480, 4320,  975,  375, {.tabIndex = 9, .align = Align::Right}},
             {"Label2",        Kind::Label,         "Desviación típica", 2880, 4320, 1335,  375, {.tabIndex = 10, .align = Align::Right}},
-            {"lblMedia",      Kind::Label,         "",                  1560, 4320, 1095,  375, {.tabIndex = 11, .backColor = 0xFFFFFF, .align = Align::Center, .border = rt::Border::Single, .opaque = true}},
-            {"lblDesv",       Kind::Label,         "",                  4320, 4320, 1095,  375, {.tabIndex = 12, .backColor = 0xFFFFFF, .align = Align::Center, .border = rt::Border::Single, .opaque = true}},
+            {"lblMedia",      Kind::Label,         "",                  1560, 4320, 1095,  375, {.accessibleName = "Valor medio", .tabIndex = 11, .backColor = 0xFFFFFF, .align = Align::Center, .border = rt::Border::Single, .opaque = true}},
+            {"lblDesv",       Kind::Label,         "",                  4320, 4320, 1095,  375, {.accessibleName = "Desviación típica", .tabIndex = 12, .backColor = 0xFFFFFF, .align = Align::Center, .border = rt::Border::Single, .opaque = true}},
         }};
     return spec;
 }

@@ -22,11 +22,11 @@ const rt::FormSpec& frmNumeros::layout()
             {"cmdClear", Kind::CommandButton, "Clear",            2760, 1680, 1695,  495, {.tabIndex = 7}},
             {"cmdMax",   Kind::CommandButton, "Max",              3000, 3360, 1095,  495, {.tabIndex = 8}},
             {"cmdMin",   Kind::CommandButton, "Min",              3000, 4080, 1095,  495, {.tabIndex = 9}},
-            {"txtMax",   Kind::TextBox,       "",                 4320, 3360, 1215,  495, {.tabIndex = 10, .align = Align::Center}},
-            {"txtMin",   Kind::TextBox,       "",                 4320, 4080, 1215,  495, {.tabIndex = 11, .align = Align::Center}},
+            {"txtMax",   Kind::TextBox,       "",                 4320, 3360, 1215,  495, {.accessibleName = "Máximo", .tabIndex = 10, .align = Align::Center}},
+            {"txtMin",   Kind::TextBox,       "",                 4320, 4080, 1215,  495, {.accessibleName = "Mínimo", .tabIndex = 11, .align = Align::Center}},
             {"cmdRem",   Kind::CommandButton, "Remove Last",      2760,  960, 1695,  495, {.tabIndex = 12}},
             {"cmdSum",   Kind::CommandButton, "Sum",              3000, 4800, 1095,  495, {.tabIndex = 13}},
-            {"txtSum",   Kind::TextBox,       "",                 4320, 4800, 1215,  495, {.tabIndex = 14, .align = Align::Center}},
+            {"txtSum",   Kind::TextBox,       "",                 4320, 4800, 1215,  495, {.accessibleName = "Suma", .tabIndex = 14, .align = Align::Center}},
         }};
     return spec;
 }

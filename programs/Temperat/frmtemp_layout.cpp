@@ -18,7 +18,7 @@ const rt::FormSpec& frmTemp::layout()
     static const rt::FormSpec spec{
         "frmTemp", "Conversor de temperaturas", 5295, 3795,
         {
-            {"vsbTemp",     Kind::VScrollBar,    "",                   2520,    0,  375, 3495, {.tabIndex = 1, .min = 100, .max = -100, .smallChange = 1, .largeChange = 10, .value = 0}},
+            {"vsbTemp",     Kind::VScrollBar,    "",                   2520,    0,  375, 3495, {.accessibleName = "Temperatura", .tabIndex = 1, .min = 100, .max = -100, .smallChange = 1, .largeChange = 10, .value = 0}},
             {"txtCent",     Kind::TextBox,       "0",                  1080, 2760, 1215,  495, {.tabIndex = 2, .align = Align::Center}},
             {"txtFahr",     Kind::TextBox,       "32",                 3120, 2760, 1215,  495, {.tabIndex = 3, .align = Align::Center}},
             {"lblCent",     Kind::Label,         "Grados Centígrados",  480, 2280, 1815,  375, {.tabIndex = 4, .font = label}},

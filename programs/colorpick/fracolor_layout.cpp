@@ -14,7 +14,7 @@ const rt::FormSpec& fraColor::layout()
     static const rt::FormSpec spec{
         .name = "fraColor", .caption = "Colores", .clientWidth = 5445, .clientHeight = 3420,
         .controls = {
-            {"txtCaja",     Kind::TextBox,      "",         1920, 2280, 3135, 1095, {.tabIndex = 0, .backColor = 0xFF0000, .locked = true}},
+            {"txtCaja",     Kind::TextBox,      "",         1920, 2280, 3135, 1095, {.accessibleName = "Caja de color", .tabIndex = 0, .backColor = 0xFF0000, .locked = true}},
             {"fraPos",      Kind::Frame,        "Posición",    0, 2040, 1455, 1095, {.tabIndex = 1}},
             {"optArriba",   Kind::OptionButton, "Arriba",    120,  240,  855,  255, {.container = "fraPos", .tabIndex = 2, .value = 1}},
             {"optAbajo",    Kind::OptionButton, "Abajo",     120,  600,  855,  255, {.container = "fraPos", .tabIndex = 3}},

@@ -11,7 +11,7 @@ const rt::FormSpec& Form1::layout()
     static const rt::FormSpec spec{
         "Form1", "Form1", 6885, 5505,
         {
-            {"txtBox",              Kind::TextBox,      "",              1320, 1800, 3855, 3255, {.tabIndex = 0, .multiLine = true}},
+            {"txtBox",              Kind::TextBox,      "",              1320, 1800, 3855, 3255, {.accessibleName = "Texto del documento", .tabIndex = 0, .multiLine = true}},
             {"cdlPlumex",           Kind::CommonDialog, "",                 0,    0,    0,    0},
             {"mnuFile",             Kind::Menu,         "File",             0,    0,    0,    0},
             {"mnuFileNew",          Kind::Menu,         "New",              0,    0,    0,    0, {.parentMenu = "mnuFile"}},

@@ -11,7 +11,7 @@ const rt::FormSpec& Form1::layout()
     static const rt::FormSpec spec{
         "Form1", "Mi Plumex", 6960, 5340,
         {
-            {"txtBox",              Kind::TextBox,      "",               360, 840, 5295, 3135, {.tabIndex = 0, .font = rt::Font{.name = "Monospace", .size = 9}, .multiLine = true}},
+            {"txtBox",              Kind::TextBox,      "",               360, 840, 5295, 3135, {.accessibleName = "Texto del documento", .tabIndex = 0, .font = rt::Font{.name = "Monospace", .size = 9}, .multiLine = true}},
             {"dlgPlumex",           Kind::CommonDialog, "",                 0,   0,    0,    0},
             {"mnuFile",             Kind::Menu,         "&File",            0,   0,    0,    0},
             {"mnuFileNew",          Kind::Menu,         "&New",             0,   0,    0,    0, {.parentMenu = "mnuFile"}},

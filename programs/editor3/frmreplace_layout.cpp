@@ -11,7 +11,7 @@ const rt::FormSpec& frmReplace::layout()
     static const rt::FormSpec spec{
         "frmReplace", "Replace", 5250, 2040,
         {
-            {"txtFind",       Kind::TextBox,       "",             1320,  120, 2295, 375, {.tabIndex = 0}},
+            {"txtFind",       Kind::TextBox,       "",             1320,  120, 2295, 375, {.accessibleName = "Find what", .tabIndex = 0}},
             {"txtReplace",    Kind::TextBox,       "",             1320,  720, 2295, 375, {.tabIndex = 1}},
             {"Label1",        Kind::Label,         "Find what",     120,  120,  855, 375, {.tabIndex = 2}},
             {"Label2",        Kind::Label,         "Replace with",  120,  720, 1095, 375, {.tabIndex = 3}},

@@ -12,8 +12,8 @@ const rt::FormSpec& Form1::layout()
     static const rt::FormSpec spec{
         "Form1", "Selección múltiple de los elementos de una lista", 5700, 4425,
         {
-            {"lstBox",         Kind::ListBox,       "",                       720,  840, 1815, 2595, {.tabIndex = 0, .multiSelect = rt::vbMultiSelectExtended}},
-            {"txtBox",         Kind::TextBox,       "",                       720,  120, 1815,  495, {.tabIndex = 1, .align = Align::Center}},
+            {"lstBox",         Kind::ListBox,       "",                       720,  840, 1815, 2595, {.accessibleName = "Elementos de la lista", .tabIndex = 0, .multiSelect = rt::vbMultiSelectExtended}},
+            {"txtBox",         Kind::TextBox,       "",                       720,  120, 1815,  495, {.accessibleName = "Nuevo elemento", .tabIndex = 1, .align = Align::Center}},
             {"cmdSalir",       Kind::CommandButton, "Salir",                 1080, 3720, 1095,  495, {.tabIndex = 2}},
             {"cmdDeleteAll",   Kind::CommandButton, "Borrar Todos",          3240,  840, 1815,  495, {.tabIndex = 3}},
             {"cmdDeleteSel",   Kind::CommandButton, "Borrar Selección",      3240, 3720, 1815,  495, {.tabIndex = 4}},

@@ -11,7 +11,7 @@ const rt::FormSpec& Form1::layout()
     static const rt::FormSpec spec{
         "Form1", "Dibujo de polígonos", 5475, 5400,
         {
-            {"pctBox",   Kind::PictureBox,    "",       360,  120, 4815, 2655, {.tabIndex = 0, .backColor = 0xFFFFFF}},
+            {"pctBox",   Kind::PictureBox,    "",       360,  120, 4815, 2655, {.accessibleName = "Área de dibujo del polígono", .tabIndex = 0, .backColor = 0xFFFFFF}},
             {"lstX",     Kind::ListBox,       "",       360, 3000, 1575, 2205, {.tabIndex = 1}},
             {"lstY",     Kind::ListBox,       "",      2280, 3000, 1575, 2205, {.tabIndex = 2}},
             {"cmdExit",  Kind::CommandButton, "Exit",  4080, 3000, 1095,  495, {.tabIndex = 3}},

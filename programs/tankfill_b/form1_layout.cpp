@@ -11,7 +11,7 @@ const rt::FormSpec& Form1::layout()
     static const rt::FormSpec spec{
         "Form1", "Llenado/Vaciado de un depósito", 4440, 6585,
         {
-            {"pctBox",    Kind::PictureBox,    "",        960, 1200, 2500, 5000, {.tabIndex = 0, .backColor = 0xFFFFFF, .autoRedraw = true}},
+            {"pctBox",    Kind::PictureBox,    "",        960, 1200, 2500, 5000, {.accessibleName = "Depósito", .tabIndex = 0, .backColor = 0xFFFFFF, .autoRedraw = true}},
             {"cmdStart",  Kind::CommandButton, "Start",   240,  240, 1095,  495, {.tabIndex = 1}},
             {"cmdExit",   Kind::CommandButton, "Exit",   3120,  240, 1095,  495, {.tabIndex = 2}},
             {"optLLenar", Kind::OptionButton,  "LLenar", 1800,  120,  975,  375, {.tabIndex = 3, .value = 1}},

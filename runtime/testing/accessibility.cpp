@@ -37,7 +37,14 @@ QString expectedName(const Control& c)
     if (!captionOf(c).isEmpty()) return spokenCaption(captionOf(c));
     if (c.labelledBy() && !c.labelledBy()->Caption().isEmpty())
         return spokenCaption(c.labelledBy()->Caption());
-    return c.widget()->objectName();
+    return c.spec().props.accessibleName;
+}
+
+// A name a listener cannot make sense of: the control's name in the code
+// ("txtH", "hsbColor(2)").
+bool isCodeName(const Control& c, const QString& name)
+{
+    return name == c.name() || name == c.widget()->objectName();
 }
 
 QString textOf(QAccessibleInterface* access)
@@ -114,7 +121,11 @@ QStringList accessibilityProblems(const rt::Form& form)
         if (access->role() != roleOf(c->kind()))
             problems << who + QStringLiteral(": role %1").arg(int(access->role()), 0, 16);
         const QString name = access->text(QAccessible::Name);
-        if (name != expectedName(*c))
+        if (isCodeName(*c, name))
+            problems << who + QStringLiteral(
+                                  ": named by its code name; give its layout line an "
+                                  "accessibleName");
+        else if (name != expectedName(*c))
             problems
                 << who + QStringLiteral(": named \"%1\", not \"%2\"").arg(name, expectedName(*c));
         for (const QString& problem : interfaceProblems(*c, access))

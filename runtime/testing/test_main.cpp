@@ -1,8 +1,7 @@
 // Entry point of every test executable: a headless application set up as a
-// program's start sets it up (look, icon, accessibility), then GoogleTest.
+// program's start sets it up (look, accessibility), then GoogleTest.
 #include "forms/accessibility/accessible.h"
 #include "forms/core/look.h"
-#include "forms/desktop/program_icon.h"
 
 #include <QApplication>
 
@@ -14,7 +13,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(rt::programIcon());
     rt::initialiseLook();
     rt::installAccessibleControls();
     return RUN_ALL_TESTS();

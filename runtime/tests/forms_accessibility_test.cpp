@@ -32,15 +32,15 @@ public:
             {
                 {"lblFlow",  Kind::Label,         "&Caudal",  120,  120,  900,  375},
                 {"hsbFlow",  Kind::HScrollBar,    "",        1080,  120, 2400,  375, {.min = 0, .max = 100, .smallChange = 1, .largeChange = 10, .value = 50}},
-                {"txtLevel", Kind::TextBox,       "",        3600,  120,  600,  375},
+                {"txtLevel", Kind::TextBox,       "",        3600,  120,  600,  375, {.accessibleName = "Nivel"}},
                 {"lblScale", Kind::Label,         "Escala",  4800,  120,  900,  255},
                 {"vsbScale", Kind::VScrollBar,    "",        4800,  480,  375, 2000, {.min = 100, .max = 0, .smallChange = 1, .largeChange = 10, .value = 50}},
                 {"optFill",  Kind::OptionButton,  "Llenar",   120,  600, 1200,  375, {.value = 1}},
                 {"optEmpty", Kind::OptionButton,  "Vaciar",   120, 1080, 1200,  375},
                 {"chkLoop",  Kind::CheckBox,      "Repetir",  120, 1560, 1200,  375},
                 {"cmdGo",    Kind::CommandButton, "&Go",     1560,  600, 1200,  495},
-                {"pctTank",  Kind::PictureBox,    "",        1560, 1200, 1500, 1500, {.backColor = 0xFFFFFF}},
-                {"lblNote",  Kind::Label,         "",         120, 3000, 1200,  375},
+                {"pctTank",  Kind::PictureBox,    "",        1560, 1200, 1500, 1500, {.accessibleName = "Depósito", .backColor = 0xFFFFFF}},
+                {"lblNote",  Kind::Label,         "",         120, 3000, 1200,  375, {.accessibleName = "Nota"}},
                 {"tmrFill",  Kind::Timer,         "",           0,    0,    0,    0, {.interval = 100}},
             }};
         // clang-format on
@@ -56,6 +56,7 @@ public:
     rt::OptionButton& optFill = bind<rt::OptionButton>("optFill");
     rt::OptionButton& optEmpty = bind<rt::OptionButton>("optEmpty");
     rt::PictureBox& pctTank = bind<rt::PictureBox>("pctTank");
+    rt::Label& lblNote = bind<rt::Label>("lblNote");
     rt::Timer& tmrFill = bind<rt::Timer>("tmrFill");
 };
 
@@ -160,8 +161,8 @@ TEST_F(Accessibility, LabelsReadTheirCaptionAndNameTheControlBesideOrBelowThem)
     EXPECT_EQ(label->text(QAccessible::Name), "Caudal");
     EXPECT_EQ(accessOf(f.hsbFlow)->text(QAccessible::Name), "Caudal");
     EXPECT_EQ(accessOf(f.vsbScale)->text(QAccessible::Name), "Escala") << "label above";
-    EXPECT_EQ(accessOf(f.txtLevel)->text(QAccessible::Name), "txtLevel")
-        << "a scroll bar, not a label, is just left of it";
+    EXPECT_EQ(accessOf(f.txtLevel)->text(QAccessible::Name), "Nivel")
+        << "a scroll bar, not a label, is just left of it: the layout's name";
     const auto labels = accessOf(f.hsbFlow)->relations(QAccessible::Label);
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels.front().first->object(), f.lblFlow.widget());
@@ -254,10 +255,50 @@ TEST_F(Accessibility, ColoursAndCaptionsAreTheSamePropertiesThroughControl)
     EXPECT_EQ(accessOf(f.optFill)->text(QAccessible::Name), "Llenar");
 }
 
-TEST_F(Accessibility, EveryWindowWearsTheProgramsIcon)
+TEST_F(Accessibility, ALabelWithoutCaptionIsReadByItsLayoutNameUntilItShowsText)
 {
-    EXPECT_FALSE(f.window()->windowIcon().isNull());
-    EXPECT_FALSE(f.window()->windowIcon().pixmap(32).toImage().isNull());
+    rt::Label& note = f.lblNote;
+    EXPECT_EQ(accessOf(note)->text(QAccessible::Name), "Nota");
+    note.setCaption("&Lleno");
+    EXPECT_EQ(accessOf(note)->text(QAccessible::Name), "Lleno");
+    note.setCaption("");
+    EXPECT_EQ(accessOf(note)->text(QAccessible::Name), "Nota");
+    EXPECT_EQ(accessibilityProblems(f), QStringList());
+}
+
+namespace {
+
+// Controls that have neither caption nor label, and no name in the layout.
+class UnnamedForm : public rt::Form {
+public:
+    static const rt::FormSpec& layout()
+    {
+        // clang-format off
+        static const rt::FormSpec spec{
+            "UnnamedForm", "Unnamed", 4000, 2000,
+            {
+                {"txtH",     Kind::TextBox,    "",  120, 120, 900, 375},
+                {"hsbColor", Kind::HScrollBar, "", 1200, 120, 900, 375, {.index = 2}},
+                {"pctBox",   Kind::PictureBox, "",  120, 700, 900, 900},
+                {"lblCount", Kind::Label,      "", 1200, 700, 900, 375, {.accessibleName = "lblCount"}},
+            }};
+        // clang-format on
+        return spec;
+    }
+    UnnamedForm() : rt::Form(layout()) {}
+};
+
+}  // namespace
+
+TEST_F(Accessibility, AControlReadByItsCodeNameIsAProblem)
+{
+    EXPECT_EQ(accessibilityProblems(rt::form<UnnamedForm>()),
+              QStringList({"txtH: named by its code name; give its layout line an accessibleName",
+                           "hsbColor(2): named by its code name; give its layout line an "
+                           "accessibleName",
+                           "pctBox: named by its code name; give its layout line an accessibleName",
+                           "lblCount: named by its code name; give its layout line an "
+                           "accessibleName"}));
 }
 
 TEST(Instances, ASecondCopyTakesTheNextSlotAndOpensOffset)

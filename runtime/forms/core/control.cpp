@@ -73,8 +73,12 @@ void Control::updateAccessibleName()
     const auto* captioned = dynamic_cast<const CaptionedControl*>(this);
     QString name = captioned ? captioned->Caption() : QString();
     if (name.isEmpty() && m_labelledBy) name = m_labelledBy->Caption();
-    if (name.isEmpty()) name = w->objectName();
-    w->setAccessibleName(spokenCaption(name));
+    if (!name.isEmpty()) {
+        w->setAccessibleName(spokenCaption(name));
+        return;
+    }
+    const QString& given = m_spec.props.accessibleName;
+    w->setAccessibleName(given.isEmpty() ? w->objectName() : given);
 }
 
 void Control::setLabelledBy(const CaptionedControl* label)

@@ -45,7 +45,8 @@ public:
     // for assistive technologies (text boxes and scroll bars), or nullptr.
     const CaptionedControl* labelledBy() const { return m_labelledBy; }
     // Names the widget for assistive technologies: its caption, else the
-    // caption of the label that labels it, else the control's name.
+    // caption of the label that labels it, else the name its layout line
+    // gives it, else (a fault the accessibility checks report) its code name.
     void updateAccessibleName();
 
     Single Left() const;

@@ -61,6 +61,9 @@ struct Font {
 // Properties beyond name, kind, caption and rectangle. Fields left unset keep
 // the control kind's default.
 struct Props {
+    // What a screen reader calls a control that has neither a caption nor a
+    // label beside it, in the program's language ("Altura del líquido").
+    QString accessibleName = {};
     QString container = {};  // frame or picture box holding the control; empty: the form
     int index = -1;          // position in a control array; -1: not an array element
     int tabIndex = -1;

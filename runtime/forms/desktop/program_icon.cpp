@@ -1,58 +1,21 @@
 #include "forms/desktop/program_icon.h"
 
+#include <QDir>
 #include <QIcon>
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
 
 namespace rt {
 
-namespace {
-
-// Drawn on a 64 by 64 grid and scaled to `size`.
-QPixmap drawIcon(int size)
+QIcon iconFromResources(const QString& folder)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 64.0, size / 64.0);
-
-    const QColor steel(0x37, 0x47, 0x4f);
-    const QColor water(0x42, 0x8b, 0xe0);
-    // The window-like plate behind the tank.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xec, 0xef, 0xf1));
-    painter.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
-    // Water in the lower half of the tank.
-    painter.setBrush(water);
-    painter.drawRect(QRectF(16, 34, 32, 20));
-    // Inlet pipe from the top left with a falling stream.
-    painter.setBrush(steel);
-    painter.drawRect(QRectF(4, 8, 28, 6));
-    painter.setBrush(water);
-    painter.drawRect(QRectF(26, 14, 4, 20));
-    // The tank's walls, open at the top.
-    QPainterPath walls;
-    walls.moveTo(16, 24);
-    walls.lineTo(16, 54);
-    walls.lineTo(48, 54);
-    walls.lineTo(48, 24);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(steel, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawPath(walls);
-    return pixmap;
+    QIcon icon;
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files))
+        icon.addFile(file.filePath());
+    return icon;
 }
-
-}  // namespace
 
 const QIcon& programIcon()
 {
-    static const QIcon icon = [] {
-        QIcon made;
-        for (const int size : {16, 24, 32, 48, 64, 128, 256}) made.addPixmap(drawIcon(size));
-        return made;
-    }();
+    static const QIcon icon = iconFromResources(QStringLiteral(":/program-icon"));
     return icon;
 }
 
