@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QTest>
 #include <QWidget>
 
 #include <cmath>
@@ -12,6 +13,14 @@ void FormTest::settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+bool FormTest::showActive(Form& form)
+{
+    form.Show();
+    const bool active = QTest::qWaitForWindowActive(form.window(), 5000);
+    settle();
+    return active;
 }
 
 QStringList layoutMismatches(const Form& form)

@@ -27,6 +27,9 @@ protected:
 
     // Lets queued events (repaints, deferred deletions) run.
     static void settle();
+    // Shows the window and waits until it is active, so that the focus has
+    // reached its first control even on a busy machine.
+    [[nodiscard]] static bool showActive(Form& form);
 
     ScriptedInteraction user;
 };

@@ -13,8 +13,7 @@ class ListaWindow : public FormTest {
 protected:
     ListaWindow() : FormTest("Lista"), f(rt::form<frmLista>())
     {
-        f.Show();
-        settle();
+        EXPECT_TRUE(showActive(f));
     }
 
     void enter(const QString& text) { typeAndEnter(f.txtEntry, text); }

@@ -15,8 +15,7 @@ class NumerosWindow : public FormTest {
 protected:
     NumerosWindow() : FormTest("Numeros"), f(rt::form<frmNumeros>())
     {
-        f.Show();
-        settle();
+        EXPECT_TRUE(showActive(f));
     }
 
     void enter(const QString& text) { typeAndEnter(f.txtInput, text); }

@@ -17,8 +17,7 @@ class Multiselect : public FormTest {
 protected:
     Multiselect() : FormTest("multiselect"), f(rt::form<Form1>())
     {
-        f.Show();
-        settle();
+        EXPECT_TRUE(showActive(f));
     }
 
     void enter(const QString& text) { typeAndEnter(f.txtBox, text); }
