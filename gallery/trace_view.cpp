@@ -70,7 +70,8 @@ TraceView::TraceView(QWidget* parent) : QWidget(parent)
 
     m_stopBeforeEach = new QCheckBox(tr("Stop &before each event"));
     m_stopBeforeEach->setToolTip(
-        tr("Each click, key, change or timer tick waits in the program until “Next event”"));
+        tr("Each click, key, change or timer tick waits in the program until “Next event”; "
+           "what you do in the program meanwhile, closing its window too, waits its turn"));
     m_next = new QPushButton(tr("&Next event (F10)"));
     m_next->setToolTip(tr("Runs the waiting event's handler with all it sets off"));
     m_next->setEnabled(false);
