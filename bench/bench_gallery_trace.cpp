@@ -3,9 +3,10 @@
 // window, with the gallery's CPU (share of one core) and memory sampled as it
 // runs, beside the toolkit's own cost for the same stream: the same program
 // traced to a bare socket reader that appends each record line to a text box
-// of at most 5000 lines.
+// of at most 5000 lines. "busy" turns the tank round every 100 ms as well,
+// so that the trace grows past the gallery's bound of 5000 entries.
 //
-//   bench_gallery_trace [seconds per run, default 60] [samples, default 6]
+//   bench_gallery_trace [seconds per run, default 60] [samples, default 6] [busy]
 #include "form1.h"
 #include "gallery_window.h"
 #include "trace_view.h"
@@ -36,7 +37,7 @@ namespace {
 
 // The traced program: tankfill_a filling and emptying for ever, its trace
 // going to `socket`.
-int runProgram(int argc, char** argv, const QString& socket)
+int runProgram(int argc, char** argv, const QString& socket, bool busy)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tankfill_a");
@@ -47,11 +48,13 @@ int runProgram(int argc, char** argv, const QString& socket)
     tank.Show();
     tank.hsbCaudal.setValue(100);
     tank.cmdStart_Click();
-    // Full or empty, the tank turns round, so the level keeps changing.
+    // Full or empty (or every time, when busy), the tank turns round, so the
+    // level keeps changing.
     QTimer turn;
     QObject::connect(&turn, &QTimer::timeout, [&] {
-        if (tank.txtH.Text() == "5000") tank.optVaciar.setValue(true);
-        if (tank.txtH.Text() == "0") tank.optLLenar.setValue(true);
+        const bool filling = tank.optLLenar.Value();
+        if (busy || tank.txtH.Text() == (filling ? "5000" : "0"))
+            (filling ? tank.optVaciar : tank.optLLenar).setValue(true);
     });
     turn.start(100);
     return QApplication::exec();
@@ -75,12 +78,13 @@ double residentMegabytes()
 
 // Starts this executable as the traced program, runs the event loop for
 // `seconds` and prints a row at each of `samples` moments.
-void measure(const char* what, const QString& socket, double seconds, int samples,
+void measure(const char* what, const QString& socket, double seconds, int samples, bool busy,
              const std::function<QString()>& shown)
 {
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(QCoreApplication::applicationFilePath(), {"--program", socket});
+    program.start(QCoreApplication::applicationFilePath(),
+                  {"--program", socket, busy ? "busy" : "calm"});
     program.waitForStarted();
     std::printf("%s\n", what);
     double cpuBefore = cpuSecondsOfThisProcess();
@@ -142,7 +146,7 @@ int main(int argc, char** argv)
             });
         });
         measure("bare Qt: record lines appended to a QPlainTextEdit of 5000 lines:",
-                server.fullServerName(), seconds, samples,
+                server.fullServerName(), seconds, samples, busy,
                 [&] { return QStringLiteral("%1 lines").arg(text.blockCount()); });
     }
     return 0;

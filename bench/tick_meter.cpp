@@ -172,7 +172,7 @@ void printTraceCosts(const QString& program, double seconds,
         if (detail) rt::startTrace(listener.name(), *detail);
         rt::Timer& timer = open();
         const TickFigures figures = measureProgramTimer(
-            program + QStringLiteral(" Timer1 (") + what + u')', timer, seconds, startRunning);
+            program + QStringLiteral(" (") + what + u')', timer, seconds, startRunning);
         rt::unloadAllForms();
         rt::stopTrace();
         printFigures(figures);
@@ -184,10 +184,9 @@ void printTraceCosts(const QString& program, double seconds,
 #ifdef RT_NO_TRACE
     measure(QStringLiteral("trace compiled out"), std::nullopt);
 #else
-    measure(QStringLiteral("trace built in, off"), std::nullopt);
-    const TickFigures handlers =
-        measure(QStringLiteral("trace: starts, ends"), rt::TraceDetail::Handlers);
-    const TickFigures full = measure(QStringLiteral("trace: full"), rt::TraceDetail::Full);
+    measure(QStringLiteral("trace off"), std::nullopt);
+    const TickFigures handlers = measure(QStringLiteral("starts, ends"), rt::TraceDetail::Handlers);
+    const TickFigures full = measure(QStringLiteral("full trace"), rt::TraceDetail::Full);
     std::printf("%-34s CPU per tick, full trace / starts and ends only: %.2f\n", "",
                 full.cpuMicrosPerTick / handlers.cpuMicrosPerTick);
 #endif

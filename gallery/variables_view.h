@@ -9,6 +9,7 @@ class QTreeWidgetItem;
 // window, with their values as code writes them and their types. The values
 // the last event changed stand out.
 class VariablesView : public QWidget {
+    Q_OBJECT
 public:
     explicit VariablesView(QWidget* parent = nullptr);
 

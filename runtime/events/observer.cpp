@@ -19,16 +19,17 @@ Observer* observer()
     return detail::watching();
 }
 
+// Called only while somebody watches (never in a build without the trace).
 void HandlerScope::begin(const HandlerOrigin& origin)
 {
     m_observer = detail::watching();
     m_exceptions = std::uncaught_exceptions();
-    m_observer->handlerStarted(origin);
+    if (m_observer) m_observer->handlerStarted(origin);
 }
 
 void HandlerScope::end()
 {
-    if (m_observer == detail::watching())
+    if (m_observer && m_observer == detail::watching())
         m_observer->handlerEnded(std::uncaught_exceptions() > m_exceptions);
 }
 
@@ -36,7 +37,7 @@ void Assignment::begin(Subject subject, PropertyName property, std::optional<int
                        const Variant& value)
 {
     m_observer = detail::watching();
-    m_observer->assignmentStarted(subject, property, item, value);
+    if (m_observer) m_observer->assignmentStarted(subject, property, item, value);
 }
 
 void reportFormEventUnhandled()

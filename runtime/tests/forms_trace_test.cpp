@@ -8,6 +8,10 @@
 #include "watched_form.h"
 
 #include "trace/trace.h"
+#include "trace/trace_log.h"
+#include "trace/trace_printer.h"
+
+#include <cstdio>
 
 using namespace rt::testing;
 using rt::RecordType;
@@ -164,4 +168,52 @@ TEST(FormVariables, EachShowsItsTypeAndItsValueAsCodeWritesIt)
                                      "0, 120, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, …"}));
     EXPECT_EQ(shown(2), (QStringList{"dibujando", "Boolean", "True"}));
     EXPECT_EQ(shown(3), (QStringList{"eps", "Double", "1E-09"}));
+}
+
+namespace {
+const QStringList kClick{"frmTank", "cmdStart", "-1", "Click", "0"};
+const QStringList kTick{"frmTank", "Timer1", "-1", "Timer", "0"};
+
+// A handler that sets the level box, as its records come.
+void run(rt::TraceLog& log, const QStringList& handler, const QString& level)
+{
+    log.add(0, {RecordType::Begin, 0, handler});
+    log.add(0, {RecordType::Assignment, 1, {"frmTank", "txtLevel", "-1", "Text", "", level}});
+    log.add(0, {RecordType::End, 0, {}});
+}
+}  // namespace
+
+TEST(TraceLog, KeepsItsLastEntriesAndStillFoldsAfterDroppingTheFirst)
+{
+    rt::TraceLog log(10);
+    for (int i = 0; i < 20; ++i) run(log, kClick, QString::number(i));
+    EXPECT_LE(log.rowCount(), 11);
+    EXPECT_EQ(log.droppedRows() + log.rowCount(), 40);
+    EXPECT_EQ(log.line(log.rowCount() - 1), "  txtLevel.Text = 19");
+    run(log, kTick, "1");
+    run(log, kTick, "2");
+    EXPECT_EQ(log.line(log.rowCount() - 2), "Timer1_Timer (2 times)");
+    EXPECT_EQ(log.line(log.rowCount() - 1), "  txtLevel.Text = 2");
+}
+
+TEST(TracePrinter, OnATerminalWritesTheRowsThatStillChangeAgainInPlace)
+{
+    rt::TraceLog log;
+    FILE* out = std::tmpfile();
+    ASSERT_TRUE(out);
+    rt::TracePrinter printer(log, out, true);
+    run(log, kClick, "0");
+    run(log, kTick, "1");
+    printer.update();
+    run(log, kTick, "2");
+    printer.update();
+    printer.finish();
+    std::rewind(out);
+    char text[512] = {};
+    EXPECT_EQ(QByteArray(text, int(std::fread(text, 1, sizeof text, out))),
+              "cmdStart_Click\n  txtLevel.Text = 0\n"
+              "Timer1_Timer\n  txtLevel.Text = 1\n"
+              "\x1b[2F\x1b[JTimer1_Timer (2 times)\n  txtLevel.Text = 2\n"
+              "\x1b[2F\x1b[JTimer1_Timer (2 times)\n  txtLevel.Text = 2\n");
+    std::fclose(out);
 }
