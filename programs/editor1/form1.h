@@ -34,6 +34,7 @@ public:
     rt::Variant fileTitle;      // the file's name without its folder; empty: no file
     QString fileName;           // the file's full path; empty: no file
     rt::TextFormat fileFormat;  // encoding and line ends the document is saved with
+    RT_FORM_VARIABLES(fileTitle, fileName)
 
     void mnuFileNew_Click();
     void mnuFileOpen_Click();

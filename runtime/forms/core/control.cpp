@@ -22,7 +22,11 @@ const char* const controlProperty = "rtControl";
 }  // namespace
 
 Control::Control(Form& form, const ControlSpec& spec, Container* container, QWidget* widget)
-    : m_form(form), m_spec(spec), m_container(container), m_widget(widget)
+    : m_form(form),
+      m_formName(form.spec().name),
+      m_spec(spec),
+      m_container(container),
+      m_widget(widget)
 {
 }
 
