@@ -76,4 +76,21 @@ TEST_F(Editor1, SetBgndcolorAfterSetFontOpensWithItsFlags)
     EXPECT_EQ(f.txtBox.BackColor(), user.colorDialogs[0].initial) << "a cancel keeps the colour";
 }
 
+TEST_F(Editor1, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
+{
+    writeBytes("a.txt", "old\r\n");
+    open("a.txt");
+    type("my ");
+    writeBytes("a.txt", "theirs\r\n");
+    user.answer({rt::vbNo});
+    save();
+    EXPECT_EQ(user.prompts(), QStringList{"El fichero " + path("a.txt") +
+                                          " ha cambiado en el disco desde que se abrió. "
+                                          "¿Desea sobrescribirlo?"});
+    EXPECT_EQ(bytesOf("a.txt"), "theirs\r\n");
+    user.answer({rt::vbYes});
+    save();
+    EXPECT_EQ(bytesOf("a.txt"), "my old\r\n");
+}
+
 }  // namespace
