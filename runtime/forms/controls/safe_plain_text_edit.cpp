@@ -272,14 +272,14 @@ void SafePlainTextEdit::documentChanged(int at, int removed, int added)
         return;
     }
     m_changed = true;
-    // A line typed or dropped past the length the toolkit lays out quickly.
-    for (QTextBlock block = document()->findBlock(at);
-         block.isValid() && block.position() <= at + added; block = block.next()) {
-        if (block.length() - 1 > longLine) {
-            startPieces();
-            m_pieces->untidy(at, at + added);
-            return;
-        }
+    // A line typed past the length the toolkit lays out quickly. Only the
+    // lines at either end of a change can have grown: every text inserted
+    // at once was looked at before (see wouldMakeLongLine).
+    const QTextDocument* doc = document();
+    if (doc->findBlock(at).length() - 1 > longLine ||
+        doc->findBlock(at + added).length() - 1 > longLine) {
+        startPieces();
+        m_pieces->untidy(at, at + added);
     }
 }
 

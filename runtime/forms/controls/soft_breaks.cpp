@@ -40,18 +40,32 @@ qsizetype longestLine(QStringView text)
     return longest;
 }
 
+namespace {
+
+// The end of the piece that starts at `start`: after the last space in its
+// second half, else after the last punctuation that closes something there,
+// else at its full length.
+qsizetype pieceEnd(QStringView line, qsizetype start)
+{
+    const qsizetype end = start + pieceLength;
+    const auto lastAfter = [&](QLatin1String ends) -> qsizetype {
+        for (qsizetype i = end - 1; i > start + pieceLength / 2; --i)
+            if (ends.contains(line[i])) return i + 1;
+        return -1;
+    };
+    for (const QLatin1String ends : {QLatin1String(" \t"), QLatin1String(",;)]}>")})
+        if (const qsizetype cut = lastAfter(ends); cut > 0) return cut;
+    return end;
+}
+
+}  // namespace
+
 std::vector<qsizetype> pieceBreaks(QStringView line)
 {
     std::vector<qsizetype> breaks;
     if (line.size() <= longLine) return breaks;
     for (qsizetype start = 0; line.size() - start > pieceLength;) {
-        qsizetype cut = start + pieceLength;
-        for (qsizetype i = cut - 1; i > start + pieceLength / 2; --i) {
-            if (line[i] == QLatin1Char(' ') || line[i] == QLatin1Char('\t')) {
-                cut = i + 1;
-                break;
-            }
-        }
+        qsizetype cut = pieceEnd(line, start);
         if (line[cut - 1].isHighSurrogate() && line[cut].isLowSurrogate()) --cut;
         breaks.push_back(cut);
         start = cut;
