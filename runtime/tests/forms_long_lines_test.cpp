@@ -170,6 +170,26 @@ TEST_F(LongLines, ALongLineIsShownInPiecesWhileTheProgramSeesTheTextItself)
     EXPECT_EQ(edit().document()->blockCount(), 2);
 }
 
+// Typing past the length: the pieces start there, and the typing can still
+// be undone.
+TEST_F(LongLines, ALineTypedLongStartsThePieces)
+{
+    const QString line = run('t', longLine);
+    f.txt.setText("a\n" + line);
+    EXPECT_FALSE(edit().showsPieces());
+    f.txt.setSelStart(2 + longLine / 2);
+    QTest::keyClicks(&edit(), "xy");
+    EXPECT_TRUE(edit().showsPieces());
+    QString typed = "a\n" + line;
+    typed.insert(2 + longLine / 2, "xy");
+    EXPECT_EQ(f.txt.Text(), typed);
+    EXPECT_EQ(f.txt.SelStart(), 2 + longLine / 2 + 2);
+    expectShownMatchesText();
+    QTest::keyClick(&edit(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(f.txt.Text(), "a\n" + line);
+    expectShownMatchesText();
+}
+
 // A line pasted or set by the program is shown in pieces before the toolkit
 // ever lays it out whole, which would take minutes for a few megabytes.
 TEST_F(LongLines, AHugeLineArrivesWithoutFreezingTheWindow)

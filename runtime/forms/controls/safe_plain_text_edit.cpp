@@ -280,6 +280,11 @@ void SafePlainTextEdit::documentChanged(int at, int removed, int added)
         doc->findBlock(at + added).length() - 1 > longLine) {
         startPieces();
         m_pieces->untidy(at, at + added);
+        // What was typed can still be undone; the toolkit's older history
+        // is gone with its document's.
+        if (removed == 0)
+            m_pieces->history.record({at, {}, withLineFeedsOf(documentText(document(), at, added))},
+                                     true);
     }
 }
 
