@@ -78,19 +78,7 @@ TEST_F(Editor1, SetBgndcolorAfterSetFontOpensWithItsFlags)
 
 TEST_F(Editor1, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
 {
-    writeBytes("a.txt", "old\r\n");
-    open("a.txt");
-    type("my ");
-    writeBytes("a.txt", "theirs\r\n");
-    user.answer({rt::vbNo});
-    save();
-    EXPECT_EQ(user.prompts(), QStringList{"El fichero " + path("a.txt") +
-                                          " ha cambiado en el disco desde que se abrió. "
-                                          "¿Desea sobrescribirlo?"});
-    EXPECT_EQ(bytesOf("a.txt"), "theirs\r\n");
-    user.answer({rt::vbYes});
-    save();
-    EXPECT_EQ(bytesOf("a.txt"), "my old\r\n");
+    expectSaveAsksAfterAnotherProgramsChange();
 }
 
 }  // namespace

@@ -65,21 +65,8 @@ TEST_F(Files, AFileThatCannotBeOpenedOrSavedIsNamedAndChangesNothing)
 
 TEST_F(Files, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
 {
-    writeBytes("a.txt", "old\r\n");
-    open("a.txt");
-    type("my ");
-    writeBytes("a.txt", "theirs\r\n");
-    user.answer({rt::vbNo});
-    save();
-    EXPECT_EQ(user.prompts(), QStringList{"El fichero " + path("a.txt") +
-                                          " ha cambiado en el disco desde que se abrió. "
-                                          "¿Desea sobrescribirlo?"});
-    EXPECT_EQ(bytesOf("a.txt"), "theirs\r\n");
-    EXPECT_EQ(f.Caption(), "a.txt - MiPlumex*");
-    EXPECT_FALSE(f.saved);
-    user.answer({rt::vbYes});
-    save();
-    EXPECT_EQ(bytesOf("a.txt"), "my old\r\n");
+    expectSaveAsksAfterAnotherProgramsChange();
+    EXPECT_EQ(f.Caption(), "a.txt - MiPlumex");
 }
 
 }  // namespace

@@ -184,23 +184,23 @@ void SafePlainTextEdit::replaceSelection(const QString& text)
 
 void SafePlainTextEdit::undoStep()
 {
-    if (isReadOnly()) return;
-    if (!m_pieces) {
-        undo();
-        return;
-    }
-    if (const auto edit = m_pieces->history.undo())
-        replaceText(edit->at, edit->at + edit->removed.size(), edit->inserted, false);
+    stepThroughHistory(true);
 }
 
 void SafePlainTextEdit::redoStep()
 {
+    stepThroughHistory(false);
+}
+
+void SafePlainTextEdit::stepThroughHistory(bool back)
+{
     if (isReadOnly()) return;
     if (!m_pieces) {
-        redo();
+        back ? undo() : redo();
         return;
     }
-    if (const auto edit = m_pieces->history.redo())
+    EditHistory& history = m_pieces->history;
+    if (const auto edit = back ? history.undo() : history.redo())
         replaceText(edit->at, edit->at + edit->removed.size(), edit->inserted, false);
 }
 

@@ -73,6 +73,7 @@ private:
     void showWhole(const QString& text);
     void tidy(qsizetype from, qsizetype to);
     void keepBreaksOutOfKeys(const QKeyEvent& key);
+    void stepThroughHistory(bool back);
     int shownPosition(qsizetype textPosition, bool beforeBreak = false) const;
 
     std::unique_ptr<Pieces> m_pieces;  // while some line is shown in pieces
