@@ -56,14 +56,6 @@ TEST_F(FileSafety, AFailedSaveTellsTheSystemsReasonAndKeepsTheOldFile)
         EXPECT_EQ(folder.bytesOf("a.txt"), "old\r\n") << what.toStdString();
         EXPECT_EQ(files(), QStringList{"a.txt"}) << "nothing left beside: " << what.toStdString();
     }
-
-    // Through the message the user reads.
-    rt::DocumentFile file;
-    rt::failNextFileCall(FileCall::Write, ENOSPC);
-    EXPECT_FALSE(rt::writeDocument(path("a.txt"), "new", file));
-    ASSERT_EQ(user.prompts().size(), 1);
-    EXPECT_EQ(user.prompts()[0], "No se ha podido guardar el fichero " + path("a.txt") +
-                                     "\r\n\r\nDevice I/O error: No space left on device");
 }
 
 TEST_F(FileSafety, AFailedReadTellsTheSystemsReason)
@@ -160,17 +152,6 @@ TEST_F(ChangedOnDisk, SavingAsksFirstAndNoWritesNothing)
         EXPECT_TRUE(rt::writeDocument(path("a.txt"), "again", file)) << change;
         EXPECT_EQ(user.shown.size(), 2) << "what it wrote itself is no change: " << change;
     }
-}
-
-TEST_F(ChangedOnDisk, AnUnchangedFileOrAnotherNameAsksNothing)
-{
-    read();
-    EXPECT_TRUE(rt::writeDocument(path("a.txt"), "mine", file));
-    editKeepingSize();
-    EXPECT_TRUE(rt::writeDocument(path("b.txt"), "mine", file)) << "saved under another name";
-    EXPECT_TRUE(rt::writeDocument(path("b.txt"), "again", file));
-    EXPECT_TRUE(user.shown.empty());
-    EXPECT_EQ(folder.bytesOf("a.txt"), "OLD\r\n");
 }
 
 }  // namespace

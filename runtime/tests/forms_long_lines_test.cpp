@@ -49,32 +49,6 @@ TEST(SoftBreaks, PiecesEndAfterASpaceWhereThereIsOneAndNeverInsideACharacter)
     EXPECT_EQ(rt::pieceBreaks(straddling).front(), pieceLength - 1) << "not between the halves";
 }
 
-TEST(SoftBreaks, TheShownTextIsTheTextWithBreaksAndPositionsTranslateBothWays)
-{
-    const QString text = "first\n" + run('x', 3 * pieceLength) + "\n\n" + run('y', longLine + 5);
-    rt::SoftBreaks breaks;
-    const QString shown = breaks.show(text);
-    ASSERT_EQ(breaks.size(), 4);
-    EXPECT_EQ(QString(shown).remove(QChar::ParagraphSeparator), text);
-    for (const qsizetype at : breaks.positions()) {
-        EXPECT_EQ(shown[at], QChar::ParagraphSeparator);
-        EXPECT_EQ(breaks.toText(at), breaks.toText(at + 1));
-        EXPECT_EQ(breaks.toShown(breaks.toText(at), true), at);
-        EXPECT_EQ(breaks.toShown(breaks.toText(at)), at + 1);
-    }
-    for (qsizetype t = 0; t <= text.size(); t += 97) EXPECT_EQ(breaks.toText(breaks.toShown(t)), t);
-
-    // A change of the shown document moves the breaks after it and drops
-    // those it removed.
-    const qsizetype first = breaks.positions()[0], second = breaks.positions()[1];
-    breaks.replace(first - 1, 3, 10, {4});
-    EXPECT_EQ(breaks.positions()[0], first + 3);
-    EXPECT_EQ(breaks.positions()[1], second + 7);
-    EXPECT_EQ(breaks.size(), 4);
-    EXPECT_EQ(rt::withLineFeeds(QString::fromUtf16(u"a\r\nb\rc\u2029d\uFDD0e\uFDD1\n")),
-              "a\nb\nc\nd\ne\n\n");
-}
-
 class BoxForm : public rt::Form {
 public:
     static const rt::FormSpec& layout()
