@@ -185,9 +185,12 @@ TextFormat writeTextFile(const QString& path, const QString& text, const TextFor
     struct stat existing {};
     const bool exists = ::stat(name.constData(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) raiseNotRegular();
-    // A file made read-only is not replaced behind its back.
-    if (exists && ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0)
-        raiseForOpenError(errno, path);
+    // A file made read-only is not replaced behind its back. Opening it for
+    // writing, without truncating, asks the system exactly that.
+    if (exists) {
+        const Descriptor writable{::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC)};
+        if (writable.fd < 0) raiseForOpenError(errno, path);
+    }
 
     Replacement file(path, exists ? &existing : nullptr);
     int failure = 0;  // the first write's errno, taken as it failed

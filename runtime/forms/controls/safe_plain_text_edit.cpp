@@ -109,7 +109,7 @@ void SafePlainTextEdit::setText(const QString& text)
         setPlainText(text);
         return;
     }
-    if (!m_pieces) startPieces();
+    if (!m_pieces) startPieces({});
     m_pieces->history.clear();
     showWhole(fed);
 }
@@ -124,7 +124,7 @@ void SafePlainTextEdit::replaceAll(const QString& text)
         cursor.endEditBlock();
         return;
     }
-    if (!m_pieces) startPieces();
+    if (!m_pieces) startPieces(this->text());
     replaceText(0, m_pieces->text.size(), text, true);
 }
 
@@ -178,7 +178,7 @@ void SafePlainTextEdit::replaceSelection(const QString& text)
         textCursor().insertText(text);
         return;
     }
-    if (!m_pieces) startPieces();
+    if (!m_pieces) startPieces(this->text());
     replaceText(selectionStart(), selectionEnd(), text, true);
 }
 
@@ -206,11 +206,10 @@ void SafePlainTextEdit::stepThroughHistory(bool back)
 
 // From here on the text and the undo history are kept here: the toolkit's
 // undo would bring back soft breaks as line ends.
-void SafePlainTextEdit::startPieces()
+void SafePlainTextEdit::startPieces(const QString& text)
 {
-    auto pieces = std::make_unique<Pieces>();
-    pieces->text = withLineFeedsOf(document()->toRawText());
-    m_pieces = std::move(pieces);
+    m_pieces = std::make_unique<Pieces>();
+    m_pieces->text = text;
     document()->setUndoRedoEnabled(false);
 }
 
@@ -278,7 +277,7 @@ void SafePlainTextEdit::documentChanged(int at, int removed, int added)
     const QTextDocument* doc = document();
     if (doc->findBlock(at).length() - 1 > longLine ||
         doc->findBlock(at + added).length() - 1 > longLine) {
-        startPieces();
+        startPieces(this->text());
         m_pieces->untidy(at, at + added);
         // What was typed can still be undone; the toolkit's older history
         // is gone with its document's.
@@ -386,7 +385,7 @@ void SafePlainTextEdit::insertFromMimeData(const QMimeData* source)
     const QString text = source->text();
     if (text.isEmpty()) return;
     if (m_pieces || wouldMakeLongLine(text)) {
-        if (!m_pieces) startPieces();
+        if (!m_pieces) startPieces(this->text());
         replaceText(selectionStart(), selectionEnd(), text, true);
         return;
     }

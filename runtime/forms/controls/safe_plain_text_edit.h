@@ -68,7 +68,7 @@ private:
     void followChange(int at, int removed, int added);
     void changeSettled();
     bool wouldMakeLongLine(const QString& inserted) const;
-    void startPieces();
+    void startPieces(const QString& text);
     void replaceText(qsizetype from, qsizetype to, const QString& text, bool record);
     void showWhole(const QString& text);
     void tidy(qsizetype from, qsizetype to);
