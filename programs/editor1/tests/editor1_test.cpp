@@ -75,4 +75,9 @@ TEST_F(Editor1, SetBgndcolorAfterSetFontOpensWithItsFlags)
     EXPECT_EQ(f.txtBox.BackColor(), user.colorDialogs[0].initial) << "a cancel keeps the colour";
 }
 
+TEST_F(Editor1, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
+{
+    expectSaveAsksAfterAnotherProgramsChange();
+}
+
 }  // namespace

@@ -56,11 +56,17 @@ TEST_F(Files, AFileThatCannotBeOpenedOrSavedIsNamedAndChangesNothing)
     EXPECT_EQ(user.prompts()[1], "No se ha podido abrir el fichero " + path("pipe") +
                                      "\r\n\r\nPath/File access error: not a regular file");
     EXPECT_EQ(user.prompts()[2], "No se ha podido guardar el fichero " + path("no/such.txt") +
-                                     "\r\n\r\nPath not found");
+                                     "\r\n\r\nPath not found: No such file or directory");
     EXPECT_EQ(f.Caption(), "a.txt - MiPlumex*");
     EXPECT_EQ(f.fileName, path("a.txt"));
     EXPECT_EQ(f.txtBox.Text(), "!abc");
     EXPECT_FALSE(f.saved);
+}
+
+TEST_F(Files, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
+{
+    expectSaveAsksAfterAnotherProgramsChange();
+    EXPECT_EQ(f.Caption(), "a.txt - MiPlumex");
 }
 
 }  // namespace
