@@ -11,6 +11,7 @@ packages=(
   fonts-liberation
   qt6-translations-l10n desktop-file-utils dpkg-dev
   ccache
+  libxcb1-dev libxcb-damage0-dev
   clang libclang-rt-14-dev
 )
 
