@@ -1,9 +1,9 @@
 #include "trace/trace.h"
 
 #include "events/observer.h"
+#include "trace/trace_socket.h"
 
 #include <QList>
-#include <QLocalSocket>
 
 namespace rt {
 
@@ -14,7 +14,7 @@ namespace {
 // returns: the form's own empty handler withdraws it.
 class TraceWriter : public Observer {
 public:
-    explicit TraceWriter(QLocalSocket* socket) : m_socket(socket) {}
+    explicit TraceWriter(TraceSocket* socket) : m_socket(socket) {}
     ~TraceWriter() override
     {
         m_socket->flush();
@@ -81,7 +81,7 @@ private:
         write(kind, depth, text);
     }
 
-    QLocalSocket* m_socket;
+    TraceSocket* m_socket;
     QList<Open> m_open;
     int m_depth = 0;
 };
@@ -99,7 +99,7 @@ bool startTraceIfAsked()
 bool startTrace(const QString& socketName)
 {
     stopTrace();
-    auto* socket = new QLocalSocket;
+    auto* socket = new TraceSocket;
     socket->connectToServer(socketName, QIODevice::WriteOnly);
     if (!socket->waitForConnected(2000)) {
         delete socket;
