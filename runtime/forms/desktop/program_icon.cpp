@@ -1,6 +1,7 @@
 #include "forms/desktop/program_icon.h"
 
 #include <QIcon>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -44,15 +45,34 @@ QPixmap drawIcon(int size)
     return pixmap;
 }
 
+// Draws the icon at the size asked for, each time, and keeps nothing: the
+// desktop takes each size once, when a window gets the icon, and a program
+// should not hold the larger ones for the rest of its life.
+class DrawnIconEngine : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return drawIcon(qMax(1, qMin(size.width(), size.height())));
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int size : {16, 24, 32, 48, 64, 128, 256}) sizes << QSize(size, size);
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new DrawnIconEngine; }
+    QString key() const override { return QStringLiteral("rt_drawn"); }
+};
+
 }  // namespace
 
 const QIcon& programIcon()
 {
-    static const QIcon icon = [] {
-        QIcon made;
-        for (const int size : {16, 24, 32, 48, 64, 128, 256}) made.addPixmap(drawIcon(size));
-        return made;
-    }();
+    static const QIcon icon(new DrawnIconEngine);
     return icon;
 }
 
