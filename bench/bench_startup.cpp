@@ -9,6 +9,7 @@
 // Needs an X display with the DAMAGE extension (Xvfb has it), ideally an idle
 // one of its own:
 //   Xvfb :9 & DISPLAY=:9 build/bin/bench_startup [runs] [program...]
+// A program given with a folder (build-old/bin/Calc) is started from there.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
@@ -282,7 +283,10 @@ int main(int argc, char** argv)
     measure(watch, bare);  // the first start also reads the libraries from disk
     bool ok = true;
     for (const std::string& program : programs) {
-        const std::string path = bin + "/" + program;
+        // A program named with a folder is taken from there: another build's, to compare.
+        const std::string path =
+            program.find('/') == std::string::npos ? bin + "/" + program : program;
+        const std::string name = path.substr(path.rfind('/') + 1);
         // A first start to read the program from disk and learn its window's size.
         const auto first = measure(watch, path);
         const std::vector<std::string> sameSize = {std::to_string(first ? first->width : 400),
@@ -300,11 +304,11 @@ int main(int argc, char** argv)
             theirs.push_back(*bareWindow);
         }
         if (mine.empty()) {
-            std::printf("%-12s no frame was drawn\n", program.c_str());
+            std::printf("%-12s no frame was drawn\n", name.c_str());
             ok = false;
             continue;
         }
-        std::printf("%-12s", program.c_str());
+        std::printf("%-12s", name.c_str());
         for (double Figures::*figure :
              {&Figures::startMs, &Figures::cpuMs, &Figures::residentMiB}) {
             const double m = median(mine, figure), b = median(theirs, figure);
