@@ -6,11 +6,11 @@
 #include "trace/stepper.h"
 #include "trace/trace_log.h"
 #include "trace/trace_printer.h"
+#include "trace/trace_socket.h"
 #include "values/code_text.h"
 
 #include <QCoreApplication>
 #include <QList>
-#include <QLocalSocket>
 
 #include <unistd.h>
 
@@ -36,10 +36,12 @@ public:
 // The watcher's local socket; the watcher answers with commands.
 class SocketSink : public RecordSink {
 public:
-    explicit SocketSink(QLocalSocket* socket) : m_socket(socket) {}
+    explicit SocketSink(TraceSocket* socket) : m_socket(socket) {}
     ~SocketSink() override
     {
-        m_socket->disconnect();  // no more commands nor news of the watcher going
+        // No more commands nor news of the watcher going.
+        m_socket->onLine({});
+        m_socket->onDisconnected({});
         m_socket->flush();
         m_socket->disconnectFromServer();
         delete m_socket;
@@ -48,7 +50,7 @@ public:
     void flush() override { m_socket->flush(); }
 
 private:
-    QLocalSocket* m_socket;
+    TraceSocket* m_socket;
 };
 
 // Standard error, in the words the gallery shows.
@@ -267,21 +269,19 @@ void start(std::unique_ptr<RecordSink> sink, TraceDetail detail)
 // The watcher's commands: hold each new event ("S\t1"), run on ("S\t0"),
 // run the waiting event ("N"). A watcher that goes lets the program run on,
 // untraced.
-void listen(QLocalSocket* socket, TraceWriter* writer)
+void listen(TraceSocket* socket, TraceWriter* writer)
 {
-    QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket, writer] {
-        while (socket->canReadLine()) {
-            const QByteArray command = socket->readLine().trimmed();
-            if (command == "S\t1") {
-                writer->stepper().setOn(true);
-            } else if (command == "S\t0") {
-                writer->stepper().setOn(false);
-            } else if (command == "N") {
-                writer->stepper().release();
-            }
+    socket->onLine([writer](const QByteArray& line) {
+        const QByteArray command = line.trimmed();
+        if (command == "S\t1") {
+            writer->stepper().setOn(true);
+        } else if (command == "S\t0") {
+            writer->stepper().setOn(false);
+        } else if (command == "N") {
+            writer->stepper().release();
         }
     });
-    QObject::connect(socket, &QLocalSocket::disconnected, socket, [writer] {
+    socket->onDisconnected([writer] {
         if (observer() == writer) setObserver(nullptr);
         writer->stepper().setOn(false);
     });
@@ -299,8 +299,8 @@ bool startTraceIfAsked()
 bool startTrace(const QString& socketName, TraceDetail detail)
 {
     stopTrace();
-    auto* socket = new QLocalSocket;
-    socket->connectToServer(socketName, QIODevice::ReadWrite);
+    auto* socket = new TraceSocket;
+    socket->connectToServer(socketName);
     if (!socket->waitForConnected(2000)) {
         delete socket;
         return false;

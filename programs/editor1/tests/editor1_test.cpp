@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "testing/accessibility.h"
+#include "testing/editor_file_dialogs.h"
 #include "testing/editor_test.h"
 
 using namespace rt::testing;
@@ -64,6 +65,12 @@ TEST_F(Editor1, SaveOfAnOpenedFileKeepsTheCaptionAndTheFilesBytes)
     ASSERT_EQ(user.prompts().size(), 1);
     EXPECT_TRUE(
         user.prompts()[0].startsWith("No se ha podido guardar el fichero " + path("no/such.txt")));
+}
+
+TEST_F(Editor1, AFileWithoutExtensionOpensAfterASaveAs)
+{
+    expectOpenWithoutExtensionAfterSaveAs(f, user, folder.path());
+    EXPECT_EQ(f.Caption(), "more.txt - MiPlumex");
 }
 
 TEST_F(Editor1, SetBgndcolorAfterSetFontOpensWithItsFlags)

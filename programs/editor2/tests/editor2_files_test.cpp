@@ -1,6 +1,7 @@
 // editor2's files on disk: the bytes written and kept, and files it refuses.
 #include "form1.h"
 
+#include "testing/editor_file_dialogs.h"
 #include "testing/editor_test.h"
 
 #include <QDir>
@@ -41,6 +42,12 @@ TEST_F(Files, NewTextsEndInOneCrLfAndOpenedFilesSaveBackTheSameBytes)
         EXPECT_EQ(bytesOf(file), bytes) << bytes.toHex().constData();
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), n) << "nothing left beside";
+}
+
+TEST_F(Files, AFileWithoutExtensionOpensAfterASaveAs)
+{
+    expectOpenWithoutExtensionAfterSaveAs(f, user, folder.path());
+    EXPECT_EQ(f.Caption(), "more.txt - MiPlumex");
 }
 
 TEST_F(Files, AFileThatCannotBeOpenedOrSavedIsNamedAndChangesNothing)

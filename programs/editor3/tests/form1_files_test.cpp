@@ -1,6 +1,7 @@
 #include "editor_fixture.h"
 
 #include "files/system_calls.h"
+#include "testing/editor_file_dialogs.h"
 
 #include <cerrno>
 
@@ -41,6 +42,12 @@ TEST_F(Files, NewTextsEndInOneCrLfAndOpenedFilesSaveBackTheSameBytes)
         EXPECT_EQ(bytesOf(file), bytes);
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), n) << "nothing left beside";
+}
+
+TEST_F(Files, AFileWithoutExtensionOpensAfterASaveAs)
+{
+    expectOpenWithoutExtensionAfterSaveAs(f, user, folder.path());
+    EXPECT_EQ(f.Caption(), "more.txt - miPlumex");
 }
 
 TEST_F(Files, MixedLineEndsAreSavedInTheStyleMostLinesUse)

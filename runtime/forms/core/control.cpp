@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QEvent>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QWidget>
 
 #include <cmath>
@@ -268,8 +267,16 @@ void CaptionedControl::setCaption(const QString& caption)
 
 QString spokenCaption(const QString& caption)
 {
-    static const QRegularExpression accessMark(QStringLiteral("&(.)"));
-    return QString(caption).replace(accessMark, QStringLiteral("\\1"));
+    // A plain walk: a pattern would cost every program its compilation.
+    QString spoken;
+    spoken.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // The ampersand goes and the character after it stays, whatever it is
+        // but a line break.
+        if (caption[i] == u'&' && i + 1 < caption.size() && caption[i + 1] != u'\n') ++i;
+        spoken += caption[i];
+    }
+    return spoken;
 }
 
 void Control::SetFocus()
