@@ -6,7 +6,9 @@
 #include "frmfind.h"
 #include "frmreplace.h"
 
+#include "editor_long_line.h"
 #include "editor_scaling.h"
+#include "editor_timing.h"
 
 #include "forms/core/look.h"
 #include "forms/desktop/desktop_interaction.h"
@@ -42,36 +44,6 @@ public:
         return rt::FileDialogAnswer{path, 1};
     }
 };
-
-// Milliseconds of the fastest of `runs` runs; `prepare` runs untimed first.
-double fastest(int runs, const std::function<void()>& prepare, const std::function<void()>& work)
-{
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        QCoreApplication::processEvents();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
-
-void printRow(const char* what, double editorMs, double toolkitMs)
-{
-    std::printf("%-34s %10.1f ms %12.1f ms %8.2fx\n", what, editorMs, toolkitMs,
-                toolkitMs > 0 ? editorMs / toolkitMs : 0.0);
-}
-
-void typeAtEnd(QPlainTextEdit* edit)
-{
-    edit->moveCursor(QTextCursor::End);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-    QApplication::sendEvent(edit, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
-    QApplication::sendEvent(edit, &release);
-}
 
 }  // namespace
 
@@ -216,6 +188,8 @@ int main(int argc, char** argv)
                 qPrintable(answersNo.lastPrompt), replaced == bare.toPlainText() ? "yes" : "NO");
 
     rt::setInteraction(nullptr);
+    rt::unloadAllForms();
+    benchLongLine(folder.path(), runs);
     rt::unloadAllForms();
     benchScaling(folder.path());
     rt::unloadAllForms();

@@ -3,6 +3,10 @@
 // Programs whose windows share a class name cannot live in one executable:
 // each of those has a bench_timer_<program> of its own beside this one, run
 // from here with the same measuring window.
+//
+// "bench_timer trace [seconds]" measures what the event trace costs instead:
+// tankfill_a and tankflow with the trace built in but off, with starts and
+// ends only, and full, each with a listener reading.
 #include "form1.h"
 #include "tick_meter.h"
 
@@ -11,8 +15,6 @@
 #include "trace/trace.h"
 
 #include <QApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QProcess>
 
 #include <cstdio>
@@ -20,12 +22,12 @@
 namespace {
 
 // Runs a sibling benchmark executable and passes its rows through.
-bool runSibling(const QString& name, double seconds)
+bool runSibling(const QString& name, double seconds, QStringList arguments = {})
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + name,
-                  {QString::number(seconds)});
+                  arguments << QString::number(seconds));
     if (!process.waitForFinished(int(seconds * 1000) * 4 + 30000) ||
         process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         std::printf("%s failed: %s\n", qPrintable(name), qPrintable(process.errorString()));
@@ -43,6 +45,20 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     rt::initialiseLook();
     const double seconds = secondsFromArguments(argc, argv);
+    if (traceCostsAsked(argc, argv)) {
+        std::printf("Event trace costs over %.1f s per row (platform: %s)\n", seconds,
+                    qPrintable(QGuiApplication::platformName()));
+        printFigures(measureBareTimer(20, seconds));
+        printTraceCosts(
+            QStringLiteral("tankfill_a"), seconds,
+            []() -> rt::Timer& {
+                auto& tank = rt::form<tankfill_a::Form1>();
+                tank.Show();
+                return tank.Timer1;
+            },
+            [] { rt::form<tankfill_a::Form1>().cmdStart_Click(); });
+        return runSibling(QStringLiteral("bench_timer_tankflow"), seconds, {"trace"}) ? 0 : 1;
+    }
     std::printf("Timer delivery over %.1f s per row (platform: %s)\n", seconds,
                 qPrintable(QGuiApplication::platformName()));
 
@@ -53,22 +69,6 @@ int main(int argc, char** argv)
         printFigures(measureProgramTimer(QStringLiteral("tankfill_a Timer1 (handler running)"),
                                          tank.Timer1, seconds, [&] { tank.cmdStart_Click(); }));
         rt::unloadAllForms();
-    }
-    {
-        // The same with the event trace on, read and dropped as the gallery reads it.
-        QLocalServer reader;
-        reader.listen(QStringLiteral("bench-trace-%1").arg(QCoreApplication::applicationPid()));
-        QObject::connect(&reader, &QLocalServer::newConnection, [&reader] {
-            QLocalSocket* socket = reader.nextPendingConnection();
-            QObject::connect(socket, &QLocalSocket::readyRead, [socket] { socket->readAll(); });
-        });
-        rt::startTrace(reader.fullServerName());
-        auto& tank = rt::form<tankfill_a::Form1>();
-        tank.Show();
-        printFigures(measureProgramTimer(QStringLiteral("tankfill_a Timer1 (traced)"), tank.Timer1,
-                                         seconds, [&] { tank.cmdStart_Click(); }));
-        rt::unloadAllForms();
-        rt::stopTrace();
     }
     std::fflush(stdout);
 

@@ -20,14 +20,27 @@ int main(int argc, char** argv)
     const double seconds = secondsFromArguments(argc, argv);
 
     printFigures(measureBareTimer(40, seconds));
+    const auto setGoing = [] {
+        auto& tanks = rt::form<tankflow::Form1>();
+        tanks.vsbI1.setValue(60);
+        tanks.vsbS2.setValue(20);
+        tanks.hsbPaso.setValue(40);
+    };
+    if (traceCostsAsked(argc, argv)) {
+        printTraceCosts(
+            QStringLiteral("tankflow"), seconds,
+            []() -> rt::Timer& {
+                auto& tanks = rt::form<tankflow::Form1>();
+                tanks.Show();
+                return tanks.Timer1;
+            },
+            setGoing);
+        return 0;
+    }
     auto& tanks = rt::form<tankflow::Form1>();
     tanks.Show();
     printFigures(measureProgramTimer(QStringLiteral("tankflow Timer1 (handler running)"),
-                                     tanks.Timer1, seconds, [&] {
-                                         tanks.vsbI1.setValue(60);
-                                         tanks.vsbS2.setValue(20);
-                                         tanks.hsbPaso.setValue(40);
-                                     }));
+                                     tanks.Timer1, seconds, setGoing));
     rt::unloadAllForms();
     return 0;
 }

@@ -1,9 +1,14 @@
 #include "tick_meter.h"
 
 #include "forms/controls/timer.h"
+#include "forms/core/forms.h"
+#include "trace/trace.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
@@ -12,7 +17,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -125,8 +132,65 @@ TickFigures measureProgramTimer(const QString& what, rt::Timer& timer, double se
 
 double secondsFromArguments(int argc, char** argv)
 {
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 0;
-    return seconds > 0 ? seconds : 5.0;
+    for (int i = 1; i < argc; ++i)
+        if (const double seconds = std::atof(argv[i]); seconds > 0) return seconds;
+    return 5.0;
+}
+
+bool traceCostsAsked(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "trace") == 0) return true;
+    return false;
+}
+
+namespace {
+// Reads and drops the trace as it comes, as the gallery reads it.
+class TraceListener {
+public:
+    TraceListener()
+    {
+        m_server.listen(QStringLiteral("bench-trace-%1").arg(QCoreApplication::applicationPid()));
+        QObject::connect(&m_server, &QLocalServer::newConnection, [this] {
+            QLocalSocket* socket = m_server.nextPendingConnection();
+            QObject::connect(socket, &QLocalSocket::readyRead, [socket] { socket->readAll(); });
+        });
+    }
+    QString name() const { return m_server.fullServerName(); }
+
+private:
+    QLocalServer m_server;
+};
+}  // namespace
+
+void printTraceCosts(const QString& program, double seconds,
+                     const std::function<rt::Timer&()>& open,
+                     const std::function<void()>& startRunning)
+{
+    TraceListener listener;
+    const auto measure = [&](const QString& what, std::optional<rt::TraceDetail> detail) {
+        if (detail) rt::startTrace(listener.name(), *detail);
+        rt::Timer& timer = open();
+        const TickFigures figures = measureProgramTimer(
+            program + QStringLiteral(" (") + what + u')', timer, seconds, startRunning);
+        rt::unloadAllForms();
+        rt::stopTrace();
+        printFigures(figures);
+        std::printf("%-34s %6.1f %% of the nominal %.0f ticks/s\n", "",
+                    100.0 * figures.ticksPerSecond() * figures.intervalMs / 1000.0,
+                    1000.0 / figures.intervalMs);
+        return figures;
+    };
+#ifdef RT_NO_TRACE
+    measure(QStringLiteral("trace compiled out"), std::nullopt);
+#else
+    measure(QStringLiteral("trace off"), std::nullopt);
+    const TickFigures handlers = measure(QStringLiteral("starts, ends"), rt::TraceDetail::Handlers);
+    const TickFigures full = measure(QStringLiteral("full trace"), rt::TraceDetail::Full);
+    std::printf("%-34s CPU per tick, full trace / starts and ends only: %.2f\n", "",
+                full.cpuMicrosPerTick / handlers.cpuMicrosPerTick);
+#endif
+    std::fflush(stdout);
 }
 
 void printFigures(const TickFigures& f)

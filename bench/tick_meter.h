@@ -46,5 +46,17 @@ TickFigures measureProgramTimer(const QString& what, rt::Timer& timer, double se
 
 // The measuring window in seconds from the command line (default 5).
 double secondsFromArguments(int argc, char** argv);
+// Whether the command line asks for the event trace's costs ("trace").
+bool traceCostsAsked(int argc, char** argv);
+
+// What the event trace costs a program's timer, in one run with a listener
+// reading the trace as the gallery does: the trace built in but off, only
+// the starts and ends of handlers, and the full trace (assignments and form
+// variables too). `open` loads and shows the program's window afresh and
+// gives its timer; `startRunning` sets it going. A build without the trace
+// (RT_TRACE=OFF) measures the first case only.
+void printTraceCosts(const QString& program, double seconds,
+                     const std::function<rt::Timer&()>& open,
+                     const std::function<void()>& startRunning);
 
 void printFigures(const TickFigures& f);

@@ -4,6 +4,7 @@
 #include "source_view.h"
 #include "thumbnails.h"
 #include "trace_view.h"
+#include "variables_view.h"
 
 #include "forms/desktop/program_icon.h"
 
@@ -15,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -125,6 +127,13 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
 
     m_source = new SourceView;
     m_trace = new TraceView;
+    m_variables = new VariablesView;
+    connect(m_trace, &TraceView::handlerActivated, this, &GalleryWindow::showHandler);
+    connect(m_trace, &TraceView::eventWaiting, this, &GalleryWindow::showHandler);
+    connect(m_trace, &TraceView::variableChanged, m_variables, &VariablesView::setVariable);
+    connect(m_trace, &TraceView::windowGone, m_variables, &VariablesView::removeWindow);
+    connect(m_trace, &TraceView::eventEnded, m_variables, &VariablesView::newEvent);
+    connect(m_trace, &TraceView::programGone, m_variables, &VariablesView::removeProgram);
 
     auto* programsPane = new QWidget;
     auto* programsLayout = new QVBoxLayout(programsPane);
@@ -145,10 +154,15 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
     lessonLayout->addWidget(m_picture, 1);
     lessonLayout->addLayout(buttons);
 
+    auto* lessonAndVariables = new QSplitter(Qt::Vertical);
+    lessonAndVariables->setChildrenCollapsible(false);
+    lessonAndVariables->addWidget(lessonPane);
+    lessonAndVariables->addWidget(m_variables);
+    lessonAndVariables->setSizes({460, 200});
     auto* splitter = new QSplitter;
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(programsPane);
-    splitter->addWidget(lessonPane);
+    splitter->addWidget(lessonAndVariables);
     auto* sourceAndTrace = new QSplitter(Qt::Vertical);
     sourceAndTrace->setChildrenCollapsible(false);
     sourceAndTrace->addWidget(m_source);
@@ -162,11 +176,10 @@ GalleryWindow::GalleryWindow(const std::vector<CatalogueEntry>& entries, Launche
 
     setTabOrder(m_programs, m_open);
     setTabOrder(m_open, quit);
-    setTabOrder(quit, m_source->files());
+    setTabOrder(quit, m_variables->tree());
+    setTabOrder(m_variables->tree(), m_source->files());
     setTabOrder(m_source->files(), m_source->text());
-    setTabOrder(m_source->text(), m_trace->text());
-    setTabOrder(m_trace->text(), m_trace->pause());
-    setTabOrder(m_trace->pause(), m_trace->hideTicks());
+    setTabOrder(m_source->text(), m_trace->list());
 
     if (m_thumbnails)
         connect(m_thumbnails, &Thumbnails::ready, this, [this](const QString& program) {
@@ -249,6 +262,13 @@ void GalleryWindow::openSelected()
     if (!m_launch(program, m_trace->socketName()))
         QMessageBox::warning(this, windowTitle(),
                              tr("The program %1 could not be started.").arg(program));
+}
+
+void GalleryWindow::showHandler(const QString& program, const QString& form,
+                                const QString& procedure)
+{
+    if (program != selectedProgram()) selectProgram(program);
+    if (program == selectedProgram()) m_source->showProcedure(form, procedure);
 }
 
 QString programDirectory()

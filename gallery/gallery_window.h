@@ -14,12 +14,14 @@ class QTreeWidgetItem;
 class SourceView;
 class Thumbnails;
 class TraceView;
+class VariablesView;
 
 // The lesson browser: the programs grouped by what they teach, in a learner's
 // order; beside the selected one its lesson, a picture of its window and its
 // source. Open (or Enter, or a double click on a program) starts the selected
-// program as a process of its own. A main window, so that screen readers
-// announce it as an application's frame.
+// program as a process of its own; its event trace and its form variables
+// show beside the source, and a trace entry leads to its handler's source. A
+// main window, so that screen readers announce it as an application's frame.
 class GalleryWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -35,11 +37,14 @@ public:
     QLabel* picture() const { return m_picture; }
     SourceView* source() const { return m_source; }
     TraceView* trace() const { return m_trace; }
+    VariablesView* variables() const { return m_variables; }
 
     // The program of the selected row; empty when a group or nothing is selected.
     QString selectedProgram() const;
     void selectProgram(const QString& program);
     void openSelected();
+    // Shows the program's source at the handler `procedure` of its window `form`.
+    void showHandler(const QString& program, const QString& form, const QString& procedure);
 
 private:
     const CatalogueEntry* entryOf(const QTreeWidgetItem* item) const;
@@ -57,6 +62,7 @@ private:
     QPushButton* m_open;
     SourceView* m_source;
     TraceView* m_trace;
+    VariablesView* m_variables;
 };
 
 // The folder of the programs: beside the gallery in the build tree; once

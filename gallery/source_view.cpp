@@ -9,6 +9,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -44,6 +46,28 @@ QString programSource(const QString& program, const QString& file)
     QFile source(sourceDir(program) + u'/' + file);
     if (!source.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(source.readAll());
+}
+
+std::optional<SourcePlace> findProcedure(const QString& program, const QString& form,
+                                         const QString& procedure)
+{
+    // The window class's own definition first, then any of that name.
+    const QString name = QRegularExpression::escape(procedure);
+    const QRegularExpression patterns[] = {
+        QRegularExpression(
+            QStringLiteral("\\bvoid\\s+%1::%2\\s*\\(").arg(QRegularExpression::escape(form), name)),
+        QRegularExpression(QStringLiteral("\\bvoid\\s+(\\w+::)?%1\\s*\\(").arg(name)),
+    };
+    const QStringList files = programSourceFiles(program);
+    for (const QRegularExpression& pattern : patterns) {
+        for (const QString& file : files) {
+            const QString source = programSource(program, file);
+            const QRegularExpressionMatch match = pattern.match(source);
+            if (match.hasMatch())
+                return SourcePlace{file, int(source.left(match.capturedStart()).count(u'\n'))};
+        }
+    }
+    return std::nullopt;
 }
 
 SourceView::SourceView(QWidget* parent) : QWidget(parent)
@@ -85,8 +109,37 @@ void SourceView::showProgram(const QString& program)
     showFile(m_files->currentIndex());
 }
 
+bool SourceView::showProcedure(const QString& form, const QString& procedure)
+{
+    const std::optional<SourcePlace> place = findProcedure(m_program, form, procedure);
+    if (!place) return false;
+    m_files->setCurrentText(place->file);
+    markLine(place->line);
+    return true;
+}
+
+void SourceView::markLine(int line)
+{
+    QTextCursor cursor(m_text->document()->findBlockByNumber(line));
+    QTextEdit::ExtraSelection mark;
+    mark.format.setBackground(QColor(0xff, 0xf0, 0xa8));
+    mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+    mark.cursor = cursor;
+    m_text->setExtraSelections({mark});
+    m_text->setTextCursor(cursor);
+    m_text->centerCursor();
+    m_marked = line;
+}
+
+int SourceView::markedLine() const
+{
+    return m_marked;
+}
+
 void SourceView::showFile(int index)
 {
+    m_text->setExtraSelections({});
+    m_marked = -1;
     if (index < 0) {
         m_text->clear();
         return;

@@ -19,6 +19,7 @@ packages=(
   # .deb with its library dependencies (dpkg-shlibdeps, which needs file)
   qt6-translations-l10n desktop-file-utils appstream dpkg-dev file lintian
   ccache
+  libxcb1-dev libxcb-damage0-dev
   clang libclang-rt-14-dev
 )
 

@@ -26,6 +26,7 @@ public:
     rt::Integer Bazul;
     rt::Variant Frojo, Fverde;
     rt::Integer Fazul;
+    RT_FORM_VARIABLES(Brojo, Bverde, Bazul, Frojo, Fverde, Fazul)
 
     void hsbColor_Change(int Index);
     void optColor_Click(int Index);

@@ -34,6 +34,7 @@ public:
     rt::Integer altura;   // obstacle height, 0 to 99
     rt::Integer anchura;  // obstacle width, 1 to 100
     rt::Double xpos = 0;  // x of the obstacle's left side, 50 to 150
+    RT_FORM_VARIABLES(vx, vy, t, altura, anchura, xpos)
 
     void cmdDispara_Click();
     void cmdEnd_Click();

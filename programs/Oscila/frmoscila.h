@@ -36,6 +36,7 @@ public:
     rt::Single pi = 0;
     rt::Variant intervalo;  // the timer's interval in milliseconds
     rt::Integer movil;      // the body: the index of the chosen optMovil
+    RT_FORM_VARIABLES(amplitud, frecuencia, tiempo, posicion, pi, intervalo, movil)
 
     void Timer1_Timer();
     void cmdStart_Click();

@@ -30,6 +30,8 @@ public:
     bool dibujando = false;        // a polygon is being entered
     bool cerrado = false;          // the polygon has been closed
     bool modoPunto = false;        // clicks are test points
+    RT_FORM_VARIABLES(verticeX, verticeY, numVertices, ultimoX, ultimoY, dibujando, cerrado,
+                      modoPunto)
 
     void pctBox_MouseDown(int button, int shift, rt::Single x, rt::Single y);
     void pctBox_MouseMove(int button, int shift, rt::Single x, rt::Single y);

@@ -32,7 +32,7 @@ void Form1::mnuFileNew_Click()
     txtBox.setText("");
     fileTitle = QString();
     fileName.clear();
-    fileFormat = rt::TextFormat{};
+    fileOnDisk = rt::DocumentFile{};
     setCaption("Untitled - MiPlumex");
 }
 
@@ -45,7 +45,7 @@ void Form1::mnuFileOpen_Click()
     // document, its name and caption as they were.
     rt::Open(cdlPlumex.FileName(), rt::FileMode::Input, 1);
     const QString text = rt::Input(rt::LOF(1), 1);
-    fileFormat = rt::Close(1);
+    fileOnDisk = rt::Close(1);
     fileTitle = cdlPlumex.FileTitle();
     fileName = cdlPlumex.FileName();
     txtBox.setText(text);
@@ -104,9 +104,9 @@ void Form1::mnuEditSetBgndColor_Click()
 // reported by name and ends the running handler, changing nothing.
 void Form1::writeFile(const QString& path)
 {
-    rt::Open(path, rt::FileMode::Output, 1, fileFormat);
+    rt::Open(path, rt::FileMode::Output, 1, fileOnDisk);
     rt::Print(1, txtBox.Text());
-    fileFormat = rt::Close(1);
+    fileOnDisk = rt::Close(1);
 }
 
 }  // namespace editor1

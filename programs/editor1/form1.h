@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/textcodec.h"
+#include "files/textfile.h"
 #include "forms/runtime.h"
 
 namespace editor1 {
@@ -31,9 +31,10 @@ public:
     rt::Menu& mnuEditSetBgndColor = bind<rt::Menu>(
         "mnuEditSetBgndColor", rt::on(&rt::Menu::Click, &Form1::mnuEditSetBgndColor_Click));
 
-    rt::Variant fileTitle;      // the file's name without its folder; empty: no file
-    QString fileName;           // the file's full path; empty: no file
-    rt::TextFormat fileFormat;  // encoding and line ends the document is saved with
+    rt::Variant fileTitle;        // the file's name without its folder; empty: no file
+    QString fileName;             // the file's full path; empty: no file
+    rt::DocumentFile fileOnDisk;  // its format, and how it stood when last read or written
+    RT_FORM_VARIABLES(fileTitle, fileName)
 
     void mnuFileNew_Click();
     void mnuFileOpen_Click();

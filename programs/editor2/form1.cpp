@@ -44,7 +44,7 @@ void Form1::mnuFileNew_Click()
     txtBox.setText("");
     fileTitle = QString();
     fileName.clear();
-    fileFormat = rt::TextFormat{};
+    fileOnDisk = rt::DocumentFile{};
     setCaption(untitledCaption);
     saved = rt::True;
 }
@@ -59,7 +59,7 @@ void Form1::mnuFileOpen_Click()
     // document, its name and caption as they were.
     rt::Open(cdlPlumex.FileName(), rt::FileMode::Input, 1);
     const QString text = rt::Input(rt::LOF(1), 1);
-    fileFormat = rt::Close(1);
+    fileOnDisk = rt::Close(1);
     fileTitle = cdlPlumex.FileTitle();
     fileName = cdlPlumex.FileName();
     txtBox.setText(text);
@@ -143,9 +143,9 @@ bool Form1::offerToSave()
 // reported by name and ends the running handler, changing nothing.
 void Form1::writeFile(const QString& path)
 {
-    rt::Open(path, rt::FileMode::Output, 1, fileFormat);
+    rt::Open(path, rt::FileMode::Output, 1, fileOnDisk);
     rt::Print(1, txtBox.Text());
-    fileFormat = rt::Close(1);
+    fileOnDisk = rt::Close(1);
 }
 
 }  // namespace editor2

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/textcodec.h"
+#include "files/textfile.h"
 #include "forms/runtime.h"
 
 namespace editor2 {
@@ -32,10 +32,11 @@ public:
     rt::Menu& mnuEditSetBgndColor = bind<rt::Menu>(
         "mnuEditSetBgndColor", rt::on(&rt::Menu::Click, &Form1::mnuEditSetBgndColor_Click));
 
-    rt::Integer saved;          // True while the text has no changes since loaded, saved or started
-    rt::Variant fileTitle;      // the file's name without its folder; empty: no file
-    QString fileName;           // the file's full path; empty: no file
-    rt::TextFormat fileFormat;  // encoding and line ends the document is saved with
+    rt::Integer saved;      // True while the text has no changes since loaded, saved or started
+    rt::Variant fileTitle;  // the file's name without its folder; empty: no file
+    QString fileName;       // the file's full path; empty: no file
+    rt::DocumentFile fileOnDisk;  // its format, and how it stood when last read or written
+    RT_FORM_VARIABLES(saved, fileTitle, fileName)
 
     void txtBox_Change();
     void mnuFileNew_Click();

@@ -58,7 +58,7 @@ void Form1::mnuFileOpen_Click()
     // document, its name and caption as they were.
     rt::Open(dlgPlumex.FileName(), rt::FileMode::Input, 1);
     const QString text = rt::Input(rt::LOF(1), 1);
-    fileFormat = rt::Close(1);
+    fileOnDisk = rt::Close(1);
     fileName = dlgPlumex.FileName();
     fileTitle = dlgPlumex.FileTitle();
     txtBox.setText(text);
@@ -141,7 +141,7 @@ void Form1::startUntitled()
     txtBox.setText("");
     fileTitle = QString();
     fileName.clear();
-    fileFormat = rt::TextFormat{};
+    fileOnDisk = rt::DocumentFile{};
     setCaption(untitledCaption);
 }
 
@@ -169,9 +169,9 @@ bool Form1::saveAs()
 // reported by name and ends the running handler, changing nothing.
 void Form1::writeFile(const QString& path)
 {
-    rt::Open(path, rt::FileMode::Output, 1, fileFormat);
+    rt::Open(path, rt::FileMode::Output, 1, fileOnDisk);
     rt::Print(1, txtBox.Text());
-    fileFormat = rt::Close(1);
+    fileOnDisk = rt::Close(1);
 }
 
 void Form1::showSaved()

@@ -30,6 +30,7 @@ public:
     rt::Variant foundPos;     // position of the last match, 0 for none
     QString findText;         // the search text of the last search
     rt::Integer compareMode;  // 1 ignores case, 0 compares exactly
+    RT_FORM_VARIABLES(startPos, foundPos, findText, compareMode)
 
     void chkCase_Click();
     void cmdFind_Click();

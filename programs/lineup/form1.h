@@ -49,6 +49,8 @@ public:
     rt::Integer totPor, totDef, totMed, totDel;
     // Line-up entries per position.
     rt::Integer numPor, numDef, numMed, numDel;
+    RT_FORM_VARIABLES(porteros, defensas, medios, delanteros, totPor, totDef, totMed, totDel,
+                      numPor, numDef, numMed, numDel)
 
     void AddJugadores(const rt::Array<QString>& tabla, rt::Integer n);
     bool BuscarAlin(const QString& jug) const;

@@ -25,6 +25,7 @@ public:
     rt::Single ultimoX = 0, ultimoY = 0;  // the last vertex: where the rubber band starts
     bool dibujando = false;               // a polygon is being entered
     bool cerrado = false;                 // the polygon is closed; clicks are ignored
+    RT_FORM_VARIABLES(ultimoX, ultimoY, dibujando, cerrado)
 
     void pctBox_MouseDown(int button, int shift, rt::Single x, rt::Single y);
     void pctBox_MouseMove(int button, int shift, rt::Single x, rt::Single y);

@@ -38,6 +38,7 @@ public:
     rt::Variant x0;                  // initial approximation of Newton's method
     rt::Double eps = 0;              // stopping tolerance of the relative change
     rt::Variant xant, xsol, errRel;  // previous and current iterate, last relative change
+    RT_FORM_VARIABLES(a, b, c, d, x0, eps, xant, xsol, errRel)
 
     rt::Double F(rt::Double x) const;
     rt::Double FD(rt::Double x) const;

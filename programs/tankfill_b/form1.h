@@ -26,6 +26,7 @@ public:
 
     rt::Variant nivel;   // liquid level, 0 (empty) to 5000 (full)
     rt::Integer caudal;  // added to nivel at each tick; negative while emptying
+    RT_FORM_VARIABLES(nivel, caudal)
 
     void cmdStart_Click();
     void cmdExit_Click();

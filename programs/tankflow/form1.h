@@ -48,6 +48,8 @@ public:
     rt::Variant htubo;   // pipe centre line above tank 1's bottom
     rt::Integer rtubo;   // half the pipe's thickness
     rt::Integer dfondo;  // how much higher tank 1's bottom stands
+    RT_FORM_VARIABLES(h1, h2, I1, I2, S1, S2, Q, paso, x1izq, x1der, y1fondo, y1tope, x2izq, x2der,
+                      y2fondo, y2tope, htubo, rtubo, dfondo)
 
     void deposito();
     void fluido(rt::Integer nivel1, rt::Integer nivel2);

@@ -13,11 +13,19 @@ namespace {
 QString g_title;
 int g_handlerDepth = 0;
 
+int showMessageBox(const QString& prompt, int style, const QString& title)
+{
+    const QString shownTitle = title.isEmpty() ? programTitle() : title;
+    return runModal([&] { return interaction().messageBox(prompt, style, shownTitle); });
+}
+
+// The error's own message box is no message box of the program's: watchers
+// see the error instead.
 void report(int number, const QString& description)
 {
     reportError(number, description);
-    MsgBox(QStringLiteral("Run-time error '%1':\r\n\r\n%2").arg(number).arg(description),
-           vbCritical);
+    showMessageBox(QStringLiteral("Run-time error '%1':\r\n\r\n%2").arg(number).arg(description),
+                   vbCritical, {});
 }
 
 bool runInBoundary(HandlerRef handler)
@@ -66,7 +74,14 @@ int detail::swapHandlerDepth(int depth)
 
 bool runHandler(const HandlerOrigin& origin, HandlerRef handler)
 {
-    const HandlerScope scope(&origin);
+    if (Observer* watcher = detail::watching()) [[unlikely]] {
+        // A new event may be held or put off by the watcher; one set off
+        // inside a running handler is part of that handler's work.
+        if (g_handlerDepth == 0 && !watcher->eventDue(origin)) return true;
+        const HandlerScope scope(&origin);
+        return runInBoundary(handler);
+    }
+    const HandlerScope scope(nullptr);
     return runInBoundary(handler);
 }
 
@@ -78,8 +93,11 @@ bool runHandler(HandlerRef handler)
 
 int MsgBox(const QString& prompt, int style, const QString& title)
 {
-    const QString shownTitle = title.isEmpty() ? programTitle() : title;
-    return runModal([&] { return interaction().messageBox(prompt, style, shownTitle); });
+    Observer* watcher = detail::watching();
+    if (watcher) watcher->messageBoxShown(prompt, style);
+    const int answer = showMessageBox(prompt, style, title);
+    if (watcher && watcher == detail::watching()) watcher->messageBoxAnswered(answer);
+    return answer;
 }
 
 void Beep()

@@ -19,6 +19,9 @@ enum MsgBoxStyle : int {
     vbQuestion = 32,
     vbExclamation = 48,
     vbInformation = 64,
+    // The button that Enter presses, counted from the left; the first unless given.
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
 };
 enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 

@@ -14,7 +14,7 @@ namespace {
 struct OpenFile {
     QString path;
     FileMode mode;
-    TextFormat format;
+    DocumentFile file;
     QString text;            // Input: the text not yet read; Output: what was printed
     qsizetype length = 0;    // Input: the whole text's length
     qsizetype position = 0;  // Input: characters already read
@@ -42,17 +42,17 @@ OpenFile& openFile(Integer number, FileMode mode)
 
 }  // namespace
 
-void Open(const QString& path, FileMode mode, Integer number, const TextFormat& format)
+void Open(const QString& path, FileMode mode, Integer number, const DocumentFile& known)
 {
     if (number < 1 || number > 511) raise(ErrorCode::BadFileNameOrNumber);
     if (openFiles().count(number)) raise(ErrorCode::FileAlreadyOpen);
-    OpenFile file{path, mode, format, {}, 0, 0};
+    OpenFile file{path, mode, known, {}, 0, 0};
     if (mode == FileMode::Input) {
-        std::optional<TextDocument> doc = readDocument(path);
+        std::optional<TextDocument> doc = readDocument(path, &file.file.stamp);
         if (!doc) throw ReportedFailure{};
         file.text = std::move(doc->text);
         file.length = file.text.size();
-        file.format = doc->format;
+        file.file.format = doc->format;
     }
     openFiles().emplace(number, std::move(file));
 }
@@ -83,13 +83,13 @@ void Print(Integer number, const QString& text)
     file.text += text;  // the first print shares the text instead of copying it
 }
 
-TextFormat Close(Integer number)
+DocumentFile Close(Integer number)
 {
     OpenFile file = std::move(openFile(number));
     openFiles().erase(number);
-    if (file.mode == FileMode::Output && !writeDocument(file.path, file.text, file.format))
+    if (file.mode == FileMode::Output && !writeDocument(file.path, file.text, file.file))
         throw ReportedFailure{};
-    return file.format;
+    return file.file;
 }
 
 }  // namespace rt

@@ -18,6 +18,7 @@
 #include "forms/controls/timer.h"
 #include "forms/core/form.h"
 #include "forms/core/forms.h"
+#include "forms/core/variables.h"
 #include "values/array.h"
 #include "values/library.h"
 #include "values/variant.h"

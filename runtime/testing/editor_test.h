@@ -57,6 +57,25 @@ protected:
     }
     void save() { choose(f.mnuFileSave); }
 
+    // Another program writes over the opened file before Save: Save asks
+    // first, No leaves the other program's bytes, Yes writes the text.
+    void expectSaveAsksAfterAnotherProgramsChange()
+    {
+        writeBytes("a.txt", "old\r\n");
+        open("a.txt");
+        type("my ");
+        writeBytes("a.txt", "theirs\r\n");
+        user.answer({rt::vbNo});
+        save();
+        EXPECT_EQ(user.prompts(), QStringList{"El fichero " + path("a.txt") +
+                                              " ha cambiado en el disco desde que se abrió. "
+                                              "¿Desea sobrescribirlo?"});
+        EXPECT_EQ(bytesOf("a.txt"), "theirs\r\n");
+        user.answer({rt::vbYes});
+        save();
+        EXPECT_EQ(bytesOf("a.txt"), "my old\r\n");
+    }
+
     TempFolder folder;
     F& f;
 };

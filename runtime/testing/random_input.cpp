@@ -98,6 +98,9 @@ public:
             QFile file(m_folder.filePath(QString::fromLatin1(name)));
             if (file.open(QIODevice::WriteOnly)) file.write("uno\r\ndos\r\n");
         }
+        // A data dump: one line longer than a text box shows whole.
+        QFile dump(m_folder.filePath(QStringLiteral("long.txt")));
+        if (dump.open(QIODevice::WriteOnly)) dump.write(QByteArray("uno,2.5;").repeated(3000));
     }
 
     int messageBox(const QString& prompt, int style, const QString& title) override
@@ -114,8 +117,8 @@ public:
 
     std::optional<FileDialogAnswer> fileDialog(const FileDialogRequest& request) override
     {
-        static const std::vector<QString> names = {"a.txt", "b.txt", "new.txt", "missing/c.txt",
-                                                   "."};
+        static const std::vector<QString> names = {"a.txt",   "b.txt",         "long.txt",
+                                                   "new.txt", "missing/c.txt", "."};
         if (m_dice.chance(0.3))
             cancelFileDialog();
         else
@@ -320,10 +323,13 @@ private:
     void paste(QWidget* window)
     {
         auto* data = new QMimeData;
-        switch (m_dice.between(0, 3)) {
+        switch (m_dice.between(0, 4)) {
             case 0: break;  // an empty clipboard
             case 1: data->setData(QStringLiteral("image/png"), "\x89PNG"); break;
             case 2: data->setText(randomText(m_dice)); break;
+            case 3:
+                data->setText(QStringLiteral("uno,2.5;").repeated(m_dice.between(1, 3000)));
+                break;
             default:
                 data->setText(QStringLiteral("uno 2.5 tres\n").repeated(m_dice.between(1, 2000)));
         }

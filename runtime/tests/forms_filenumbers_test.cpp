@@ -32,15 +32,15 @@ TEST_F(FileNumbers, ReadWholeAndPrintBackKeepsTheFile)
         "ana\r";  // Windows-1252, lone CR, final line end
     write("a.txt", bytes);
     QString text;
-    rt::TextFormat format;
+    rt::DocumentFile file;
     ASSERT_TRUE(handle([&] {
         rt::Open(path("a.txt"), FileMode::Input, 1);
         text = rt::Input(rt::LOF(1), 1);
-        format = rt::Close(1);
+        file = rt::Close(1);
     }));
     EXPECT_EQ(text, "señor\nmañana\n");
     ASSERT_TRUE(handle([&] {
-        rt::Open(path("a.txt"), FileMode::Output, 1, format);
+        rt::Open(path("a.txt"), FileMode::Output, 1, file);
         rt::Print(1, text);
         rt::Close(1);
     }));
@@ -96,10 +96,10 @@ TEST_F(FileNumbers, FailuresAreToldByNameAndEndTheHandler)
         rt::Close(1);
     }));
     ASSERT_EQ(user.prompts().size(), 2);
-    EXPECT_EQ(user.prompts()[0],
-              "No se ha podido abrir el fichero " + path("missing.txt") + "\r\n\r\nFile not found");
+    EXPECT_EQ(user.prompts()[0], "No se ha podido abrir el fichero " + path("missing.txt") +
+                                     "\r\n\r\nFile not found: No such file or directory");
     EXPECT_EQ(user.prompts()[1], "No se ha podido guardar el fichero " + path("no/such.txt") +
-                                     "\r\n\r\nPath not found");
+                                     "\r\n\r\nPath not found: No such file or directory");
     EXPECT_TRUE(handle([&] {
         rt::Open(path("b.txt"), FileMode::Output, 1);
         rt::Close(1);

@@ -122,6 +122,26 @@ TEST_F(MenusAndDialogs, CancelledDialogsEmptyTheFileAndKeepTheFont)
     EXPECT_EQ(d.Color(), 0x123456);
 }
 
+TEST_F(MenusAndDialogs, TheDefaultExtensionCompletesSavedNamesOnly)
+{
+    rt::CommonDialog& d = f.dlgFiles;
+    d.setDefaultExt("txt");
+    user.chooseFile("/somewhere/notes");
+    d.ShowSave();
+    EXPECT_EQ(d.FileName(), "/somewhere/notes.txt");
+    user.chooseFile("/somewhere/readme");
+    d.ShowOpen();
+    EXPECT_EQ(d.FileName(), "/somewhere/readme");
+    EXPECT_EQ(d.FileTitle(), "readme");
+    user.chooseFile("/somewhere/more");
+    d.ShowSave();
+    EXPECT_EQ(d.FileName(), "/somewhere/more.txt");
+    ASSERT_EQ(user.fileDialogs.size(), 3u);
+    EXPECT_EQ(user.fileDialogs[1].defaultExt, "") << "the open dialog is not asked to add it";
+    EXPECT_EQ(user.fileDialogs[2].defaultExt, "txt");
+    EXPECT_EQ(d.DefaultExt(), "txt");
+}
+
 TEST_F(MenusAndDialogs, ResizableWindowOpensAtItsClientSizeAndReportsResizes)
 {
     settle();

@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "testing/accessibility.h"
+#include "testing/editor_file_dialogs.h"
 #include "testing/editor_test.h"
 
 using namespace rt::testing;
@@ -66,6 +67,12 @@ TEST_F(Editor1, SaveOfAnOpenedFileKeepsTheCaptionAndTheFilesBytes)
         user.prompts()[0].startsWith("No se ha podido guardar el fichero " + path("no/such.txt")));
 }
 
+TEST_F(Editor1, AFileWithoutExtensionOpensAfterASaveAs)
+{
+    expectOpenWithoutExtensionAfterSaveAs(f, user, folder.path());
+    EXPECT_EQ(f.Caption(), "more.txt - MiPlumex");
+}
+
 TEST_F(Editor1, SetBgndcolorAfterSetFontOpensWithItsFlags)
 {
     choose(f.mnuEditSetfont);
@@ -73,6 +80,11 @@ TEST_F(Editor1, SetBgndcolorAfterSetFontOpensWithItsFlags)
     ASSERT_EQ(user.colorDialogs.size(), 1u);
     EXPECT_EQ(user.colorDialogs[0].flags, 257);
     EXPECT_EQ(f.txtBox.BackColor(), user.colorDialogs[0].initial) << "a cancel keeps the colour";
+}
+
+TEST_F(Editor1, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
+{
+    expectSaveAsksAfterAnotherProgramsChange();
 }
 
 }  // namespace

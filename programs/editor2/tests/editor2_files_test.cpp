@@ -1,6 +1,7 @@
 // editor2's files on disk: the bytes written and kept, and files it refuses.
 #include "form1.h"
 
+#include "testing/editor_file_dialogs.h"
 #include "testing/editor_test.h"
 
 #include <QDir>
@@ -43,6 +44,12 @@ TEST_F(Files, NewTextsEndInOneCrLfAndOpenedFilesSaveBackTheSameBytes)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), n) << "nothing left beside";
 }
 
+TEST_F(Files, AFileWithoutExtensionOpensAfterASaveAs)
+{
+    expectOpenWithoutExtensionAfterSaveAs(f, user, folder.path());
+    EXPECT_EQ(f.Caption(), "more.txt - MiPlumex");
+}
+
 TEST_F(Files, AFileThatCannotBeOpenedOrSavedIsNamedAndChangesNothing)
 {
     writeBytes("a.txt", "abc");
@@ -56,11 +63,17 @@ TEST_F(Files, AFileThatCannotBeOpenedOrSavedIsNamedAndChangesNothing)
     EXPECT_EQ(user.prompts()[1], "No se ha podido abrir el fichero " + path("pipe") +
                                      "\r\n\r\nPath/File access error: not a regular file");
     EXPECT_EQ(user.prompts()[2], "No se ha podido guardar el fichero " + path("no/such.txt") +
-                                     "\r\n\r\nPath not found");
+                                     "\r\n\r\nPath not found: No such file or directory");
     EXPECT_EQ(f.Caption(), "a.txt - MiPlumex*");
     EXPECT_EQ(f.fileName, path("a.txt"));
     EXPECT_EQ(f.txtBox.Text(), "!abc");
     EXPECT_FALSE(f.saved);
+}
+
+TEST_F(Files, SaveAsksBeforeWritingOverAFileAnotherProgramChanged)
+{
+    expectSaveAsksAfterAnotherProgramsChange();
+    EXPECT_EQ(f.Caption(), "a.txt - MiPlumex");
 }
 
 }  // namespace

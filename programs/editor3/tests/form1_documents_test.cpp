@@ -125,8 +125,8 @@ TEST_F(Documents, CancelledFileDialogsAndAFileThatCannotBeReadChangeNothing)
     choose(f.mnuFileOpen);
     open(path("missing.txt"));
     ASSERT_EQ(user.prompts().size(), 3);
-    EXPECT_EQ(user.prompts()[2],
-              "No se ha podido abrir el fichero " + path("missing.txt") + "\r\n\r\nFile not found");
+    EXPECT_EQ(user.prompts()[2], "No se ha podido abrir el fichero " + path("missing.txt") +
+                                     "\r\n\r\nFile not found: No such file or directory");
     EXPECT_EQ(f.Caption(), "a.txt - miPlumex*");
     EXPECT_EQ(f.fileName, path("a.txt"));
     EXPECT_EQ(f.txtBox.Text(), "!abc");

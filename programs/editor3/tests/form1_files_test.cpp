@@ -1,5 +1,10 @@
 #include "editor_fixture.h"
 
+#include "files/system_calls.h"
+#include "testing/editor_file_dialogs.h"
+
+#include <cerrno>
+
 #include <sys/fsuid.h>
 #include <unistd.h>
 
@@ -37,6 +42,12 @@ TEST_F(Files, NewTextsEndInOneCrLfAndOpenedFilesSaveBackTheSameBytes)
         EXPECT_EQ(bytesOf(file), bytes);
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), n) << "nothing left beside";
+}
+
+TEST_F(Files, AFileWithoutExtensionOpensAfterASaveAs)
+{
+    expectOpenWithoutExtensionAfterSaveAs(f, user, folder.path());
+    EXPECT_EQ(f.Caption(), "more.txt - miPlumex");
 }
 
 TEST_F(Files, MixedLineEndsAreSavedInTheStyleMostLinesUse)
@@ -90,6 +101,97 @@ TEST_F(Files, SaveIntoAFolderThatCannotBeWrittenChangesNothing)
     EXPECT_EQ(f.Caption(), "old.txt - miPlumex*");
     EXPECT_EQ(f.txtBox.Text(), "new old\n");
     EXPECT_TRUE(rt::isLoaded<Form1>()) << "a failed save keeps the window open";
+}
+
+// Another program's change to the open file, between opening and saving.
+TEST_F(Files, SaveAsksBeforeWritingOverAFileAnotherProgramChangedOrDeleted)
+{
+    const QString file = path("a.txt");
+    const QString question = "El fichero " + file +
+                             " ha cambiado en el disco desde que se abrió. ¿Desea sobrescribirlo?";
+    writeBytes(file, "old\r\n");
+    open(file);
+    type("my ");
+    writeBytes(file, "theirs, longer\r\n");
+    user.answer({rt::vbNo});
+    save();
+    user.answer({rt::vbYes, rt::vbNo});  // to the question before closing, then this one
+    closeWindow(f);
+    EXPECT_EQ(user.prompts(),
+              QStringList({question, "¿Desea actualizar el fichero antes de salir?", question}));
+    EXPECT_EQ(bytesOf(file), "theirs, longer\r\n") << "No writes nothing";
+    EXPECT_TRUE(rt::isLoaded<Form1>());
+    EXPECT_EQ(f.Caption(), "a.txt - miPlumex*");
+
+    user.answer({rt::vbYes});
+    save();
+    EXPECT_EQ(bytesOf(file), "my old\r\n");
+    EXPECT_EQ(f.Caption(), "a.txt - miPlumex");
+    type("1");
+    save();
+    EXPECT_EQ(user.prompts().size(), 4) << "its own save is no change";
+
+    ASSERT_TRUE(QFile::remove(file));
+    type("2");
+    user.answer({rt::vbNo});
+    save();
+    EXPECT_EQ(user.prompts().size(), 5);
+    EXPECT_EQ(user.prompts().last(), question);
+    EXPECT_FALSE(QFile::exists(file)) << "not made again without asking";
+    saveAs(path("b.txt"));
+    EXPECT_EQ(user.prompts().size(), 5) << "another name asks nothing";
+    EXPECT_EQ(bytesOf(path("b.txt")), "my 12old\r\n");
+}
+
+TEST_F(Files, ASaveOnAFullDiskSaysSoAndKeepsTheOldFileAndTheText)
+{
+    const QString file = path("a.txt");
+    writeBytes(file, "old\r\n");
+    open(file);
+    type("new ");
+    rt::failNextFileCall(rt::FileCall::Write, ENOSPC);
+    save();
+    ASSERT_EQ(user.prompts().size(), 1);
+    EXPECT_EQ(user.prompts()[0], "No se ha podido guardar el fichero " + file +
+                                     "\r\n\r\nDevice I/O error: No space left on device");
+    EXPECT_EQ(bytesOf(file), "old\r\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"a.txt"});
+    EXPECT_EQ(f.txtBox.Text(), "new old\n");
+    EXPECT_EQ(f.Caption(), "a.txt - miPlumex*");
+}
+
+TEST_F(Files, AReadOnlyFileAndAVanishedFolderAreToldWithTheirReasons)
+{
+    using P = QFileDevice;
+    const QString file = path("a.txt");
+    writeBytes(file, "old\r\n");
+    open(file);
+    type("new ");
+    QFile::setPermissions(folder.path(), P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther |
+                                             P::WriteOther | P::ExeOther);
+    QFile::setPermissions(file, P::ReadOwner | P::ReadOther);
+    {
+        AsOrdinaryUser ordinary;
+        save();
+    }
+    ASSERT_EQ(user.prompts().size(), 1);
+    EXPECT_EQ(user.prompts()[0],
+              "No se ha podido guardar el fichero " + file + "\r\n\r\nPermission denied");
+    EXPECT_EQ(bytesOf(file), "old\r\n");
+
+    QDir(folder.path()).mkdir("sub");
+    writeBytes(path("sub/b.txt"), "b\r\n");
+    user.answer({rt::vbNo});  // the text typed into a.txt is not kept
+    open(path("sub/b.txt"));
+    type("more ");
+    ASSERT_TRUE(QDir(path("sub")).removeRecursively());
+    user.answer({rt::vbYes});  // write it again where it was
+    save();
+    ASSERT_EQ(user.prompts().size(), 4);
+    EXPECT_EQ(user.prompts()[3], "No se ha podido guardar el fichero " + path("sub/b.txt") +
+                                     "\r\n\r\nPath not found: No such file or directory");
+    EXPECT_EQ(f.txtBox.Text(), "more b\n");
+    EXPECT_EQ(f.Caption(), "b.txt - miPlumex*");
 }
 
 }  // namespace

@@ -28,7 +28,9 @@ void CommonDialog::showFileDialog(bool save)
     request.fileName = m_fileName;
     request.filter = m_filter;
     request.filterIndex = m_filterIndex;
-    request.defaultExt = m_defaultExt;
+    // The extension completes a name chosen for saving only: an existing
+    // file opened by a name without one is that very file.
+    if (save) request.defaultExt = m_defaultExt;
     request.flags = m_flags;
     const auto answer = runModal([&] { return interaction().fileDialog(request); });
     if (!answer || answer->path.isEmpty()) {

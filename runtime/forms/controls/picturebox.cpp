@@ -33,7 +33,7 @@ protected:
         QPainter painter(this);
         // The image has the canvas's device pixel ratio: one image pixel per
         // device pixel, no resampling.
-        painter.drawImage(QPointF(0, 0), m_box.image());
+        m_box.m_canvas.paint(painter);
     }
     void resizeEvent(QResizeEvent*) override { m_box.canvasResized(); }
     void mousePressEvent(QMouseEvent* event) override { mouse(m_box.MouseDown, event); }

@@ -7,10 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTimer>
 
 namespace rt {
 
@@ -25,11 +22,11 @@ QWidget* makeEditor(const ControlSpec& spec, Container* container)
 TextBox::TextBox(Form& form, const ControlSpec& spec, Container* container)
     : Control(form, spec, container, makeEditor(spec, container)),
       m_line(qobject_cast<QLineEdit*>(widget())),
-      m_multi(qobject_cast<QPlainTextEdit*>(widget()))
+      m_multi(qobject_cast<SafePlainTextEdit*>(widget()))
 {
     const Props& p = spec.props;
     if (m_multi) {
-        m_multi->setPlainText(spec.caption);
+        m_multi->setText(spec.caption);
         if (!p.scrollBars) {
             m_multi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             m_multi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -40,10 +37,7 @@ TextBox::TextBox(Form& form, const ControlSpec& spec, Container* container)
             option.setAlignment(p.align == Align::Center ? Qt::AlignHCenter : Qt::AlignRight);
             m_multi->document()->setDefaultTextOption(option);
         }
-        connect(m_multi, &QPlainTextEdit::textChanged, this, [this] {
-            m_textKnown = false;
-            textEdited();
-        });
+        connect(m_multi, &SafePlainTextEdit::textEdited, this, &TextBox::textEdited);
         m_multi->installEventFilter(this);
     } else {
         if (p.align == Align::Center) m_line->setAlignment(Qt::AlignCenter);
@@ -84,22 +78,14 @@ void TextBox::textEdited()
     if (!m_settingText) fire(Change);
 }
 
+QPlainTextEdit* TextBox::plainTextEdit() const
+{
+    return m_multi;
+}
+
 QString TextBox::Text() const
 {
-    if (m_line) return m_line->text();
-    // Reading a large document is costly; searches read it again and again.
-    if (m_textKnown) return m_text;
-    // The raw text keeps non-breaking spaces; blocks are joined by U+2029.
-    m_text = m_multi->document()->toRawText();
-    m_text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    m_textKnown = true;
-    // Kept only while the current event is handled: a large document is not
-    // held twice while the user goes on working.
-    QTimer::singleShot(0, this, [this] {
-        m_text = QString();
-        m_textKnown = false;
-    });
-    return m_text;
+    return m_line ? m_line->text() : m_multi->text();
 }
 
 void TextBox::setText(const QString& text)
@@ -110,7 +96,7 @@ void TextBox::setText(const QString& text)
     if (m_line) {
         m_line->setText(text);
     } else {
-        m_multi->setPlainText(text);
+        m_multi->setText(text);
     }
     m_settingText = false;
     fire(Change);
@@ -120,7 +106,7 @@ Long TextBox::SelStart() const
 {
     if (m_line)
         return m_line->hasSelectedText() ? m_line->selectionStart() : m_line->cursorPosition();
-    return m_multi->textCursor().selectionStart();
+    return Long::fromWide(m_multi->selectionStart());
 }
 
 void TextBox::setSelStart(Long start)
@@ -131,16 +117,13 @@ void TextBox::setSelStart(Long start)
         m_line->setCursorPosition(qMin<int>(start, m_line->text().size()));
         return;
     }
-    QTextCursor cursor = m_multi->textCursor();
-    cursor.setPosition(qMin<int>(start, m_multi->document()->characterCount() - 1));
-    m_multi->setTextCursor(cursor);
+    m_multi->select(start, start);
 }
 
 Long TextBox::SelLength() const
 {
     if (m_line) return m_line->selectedText().size();
-    const QTextCursor cursor = m_multi->textCursor();
-    return cursor.selectionEnd() - cursor.selectionStart();
+    return Long::fromWide(m_multi->selectionEnd() - m_multi->selectionStart());
 }
 
 void TextBox::setSelLength(Long length)
@@ -152,19 +135,12 @@ void TextBox::setSelLength(Long length)
         m_line->setSelection(start, qMin<int>(length, m_line->text().size() - start));
         return;
     }
-    QTextCursor cursor = m_multi->textCursor();
-    const int end = qMin<int>(start + int64_t(length), m_multi->document()->characterCount() - 1);
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    m_multi->setTextCursor(cursor);
+    m_multi->select(start, start + qsizetype(length));
 }
 
 QString TextBox::SelText() const
 {
-    if (m_line) return m_line->selectedText();
-    QString text = m_multi->textCursor().selectedText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
+    return m_line ? m_line->selectedText() : m_multi->selectedText();
 }
 
 void TextBox::setSelText(const QString& text)
@@ -175,7 +151,7 @@ void TextBox::setSelText(const QString& text)
     if (m_line) {
         m_line->insert(text);
     } else {
-        m_multi->textCursor().insertText(text);
+        m_multi->replaceSelection(text);
     }
     m_settingText = false;
     fire(Change);
@@ -266,11 +242,7 @@ void TextBox::setTextAsOneEdit(const QString& text)
         m_line->selectAll();
         m_line->insert(text);
     } else {
-        QTextCursor cursor(m_multi->document());
-        cursor.beginEditBlock();
-        cursor.select(QTextCursor::Document);
-        cursor.insertText(text);
-        cursor.endEditBlock();
+        m_multi->replaceAll(text);
     }
     m_settingText = false;
     fire(Change);

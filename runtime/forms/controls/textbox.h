@@ -7,6 +7,8 @@ class QPlainTextEdit;
 
 namespace rt {
 
+class SafePlainTextEdit;
+
 // A text box, single-line or multi-line. Line ends inside a multi-line text
 // box are LF. Change runs on every change of the text, typed or assigned
 // (assigning the text it already has runs nothing). KeyPress runs for every
@@ -55,7 +57,7 @@ public:
     Event<Integer&> KeyPress{EventName::KeyPress};  // the key's character code
 
     QLineEdit* lineEdit() const { return m_line; }
-    QPlainTextEdit* plainTextEdit() const { return m_multi; }
+    QPlainTextEdit* plainTextEdit() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,11 +68,8 @@ private:
     bool keyPressed(QEvent* event);
 
     QLineEdit* m_line;
-    QPlainTextEdit* m_multi;
+    SafePlainTextEdit* m_multi;
     bool m_settingText = false;
-    // The multi-line text as Text() returns it, kept until the next change.
-    mutable QString m_text;
-    mutable bool m_textKnown = false;
     QString m_fontName;
 };
 

@@ -53,7 +53,12 @@ void Timer::fireTick()
 {
     if (m_inHandler || !Tick || !m_enabled || m_interval <= 0) return;
     m_inHandler = true;
-    const bool ok = fire(Tick);
+    // A tick that a watcher puts off comes again later, as a timer that
+    // fell due while its program was busy would.
+    HandlerOrigin origin{subject(), Tick.name()};
+    origin.source = this;
+    origin.repeat = [](QObject* timer) { static_cast<Timer*>(timer)->fireTick(); };
+    const bool ok = runHandler(origin, [this] { Tick(); });
     m_inHandler = false;
     if (!ok) showEnabled(false);
 }

@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QEvent>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QWidget>
 
 #include <cmath>
@@ -22,7 +21,11 @@ const char* const controlProperty = "rtControl";
 }  // namespace
 
 Control::Control(Form& form, const ControlSpec& spec, Container* container, QWidget* widget)
-    : m_form(form), m_spec(spec), m_container(container), m_widget(widget)
+    : m_form(form),
+      m_formName(form.spec().name),
+      m_spec(spec),
+      m_container(container),
+      m_widget(widget)
 {
 }
 
@@ -264,8 +267,16 @@ void CaptionedControl::setCaption(const QString& caption)
 
 QString spokenCaption(const QString& caption)
 {
-    static const QRegularExpression accessMark(QStringLiteral("&(.)"));
-    return QString(caption).replace(accessMark, QStringLiteral("\\1"));
+    // A plain walk: a pattern would cost every program its compilation.
+    QString spoken;
+    spoken.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // The ampersand goes and the character after it stays, whatever it is
+        // but a line break.
+        if (caption[i] == u'&' && i + 1 < caption.size() && caption[i + 1] != u'\n') ++i;
+        spoken += caption[i];
+    }
+    return spoken;
 }
 
 void Control::SetFocus()

@@ -104,7 +104,7 @@ protected:
         return raiseEvent(event, subject(), std::forward<Given>(args)...);
     }
     // The control as the program's watchers name it.
-    Subject subject() const { return {m_spec.name, m_spec.props.index}; }
+    Subject subject() const { return {m_formName, m_spec.name, m_spec.props.index}; }
     Container* container() const { return m_container; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -117,6 +117,7 @@ private:
     void placeFromPixels(QRectF pixels);
 
     Form& m_form;
+    const QString& m_formName;
     ControlSpec m_spec;
     Container* m_container;
     QWidget* m_widget;

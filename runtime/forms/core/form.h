@@ -1,5 +1,6 @@
 #pragma once
 
+#include "events/form_variables.h"
 #include "forms/core/binding.h"
 #include "forms/core/container.h"
 #include "forms/core/control.h"
@@ -88,6 +89,10 @@ public:
     const std::vector<Control*>& controls() const { return m_controls; }
     Control* find(const QString& name, int index = -1) const;
 
+    // The form-level variables, for those who watch the program run: a
+    // window lists them with RT_FORM_VARIABLES (forms/core/variables.h).
+    virtual void formVariables(VariableSink& sink) const { (void)sink; }
+
 protected:
     // A window class declares each control it uses once, as a member bound
     // here, with the handlers of its events beside it:
@@ -121,7 +126,7 @@ protected:
 
 private:
     friend class FormWindow;
-    Subject subject() const { return {m_spec.name}; }
+    Subject subject() const { return {m_spec.name, m_spec.name}; }
     void runFormEvent(EventName event, HandlerRef handler);
     void showBackColor(Colour colour);
     void buildControls();

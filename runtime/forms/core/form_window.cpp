@@ -1,5 +1,6 @@
 #include "forms/core/form_window.h"
 
+#include "events/observer.h"
 #include "forms/core/form.h"
 
 #include <QCloseEvent>
@@ -25,6 +26,14 @@ void FormWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->ignore();
+    // An event held before its handler runs (one event at a time) is dropped,
+    // and the window closes once nothing of that event is left running.
+    if (Observer* watcher = observer(); watcher && watcher->holdingEvent()) {
+        watcher->dropHeldEvent([window = QPointer<FormWindow>(this)] {
+            if (window) window->close();
+        });
+        return;
+    }
     m_form.closeRequested();
 }
 

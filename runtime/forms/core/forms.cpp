@@ -12,6 +12,17 @@ std::map<std::type_index, std::unique_ptr<Form>>& registry()
     static std::map<std::type_index, std::unique_ptr<Form>> forms;
     return forms;
 }
+
+std::vector<WindowVariables> loadedVariables()
+{
+    std::vector<WindowVariables> windows;
+    for (const auto& entry : registry()) {
+        VariableSink sink;
+        entry.second->formVariables(sink);
+        if (!sink.variables.empty()) windows.push_back({entry.second->name(), sink.variables});
+    }
+    return windows;
+}
 }  // namespace
 
 Form* detail::findLoaded(std::type_index type)
@@ -22,6 +33,7 @@ Form* detail::findLoaded(std::type_index type)
 
 void detail::adopt(std::type_index type, std::unique_ptr<Form> form)
 {
+    setVariableLister(loadedVariables);
     registry()[type] = std::move(form);
 }
 

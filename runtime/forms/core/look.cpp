@@ -1,16 +1,17 @@
 #include "forms/core/look.h"
 
+#include "forms/core/style.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QPalette>
-#include <QStyleFactory>
 #include <QWidget>
 
 namespace rt {
 
 void initialiseLook()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(makeStyle());
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(8.0);
     font.setStyleHint(QFont::SansSerif);

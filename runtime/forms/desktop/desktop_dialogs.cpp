@@ -122,7 +122,7 @@ std::optional<FileDialogAnswer> DesktopInteraction::fileDialog(const FileDialogR
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setWindowTitle(request.save ? QStringLiteral("Save As") : QStringLiteral("Open"));
-    dialog.setDefaultSuffix(request.defaultExt);
+    if (request.save) dialog.setDefaultSuffix(request.defaultExt);
     const QStringList filters = qtNameFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

@@ -29,6 +29,21 @@ QMessageBox::StandardButtons buttonsOf(int style)
     }
 }
 
+// The button Enter presses: the one the style names, in the order shown.
+QMessageBox::StandardButton defaultOf(int style)
+{
+    const int place = (style & 0x300) >> 8;
+    switch (style & 0x7) {
+        case vbOKCancel: return place == 1 ? QMessageBox::Cancel : QMessageBox::Ok;
+        case vbYesNoCancel:
+            return place == 2   ? QMessageBox::Cancel
+                   : place == 1 ? QMessageBox::No
+                                : QMessageBox::Yes;
+        case vbYesNo: return place == 1 ? QMessageBox::No : QMessageBox::Yes;
+        default: return QMessageBox::Ok;
+    }
+}
+
 int answerOf(int button)
 {
     switch (button) {
@@ -47,6 +62,7 @@ int DesktopInteraction::messageBox(const QString& prompt, int style, const QStri
     QMessageBox box(iconOf(style), title, text, buttonsOf(style), QApplication::activeWindow());
     // Closing a Yes/No box with its close box or Escape answers No.
     if ((style & 0x7) == vbYesNo) box.setEscapeButton(QMessageBox::No);
+    box.setDefaultButton(defaultOf(style));
     return answerOf(box.exec());
 }
 

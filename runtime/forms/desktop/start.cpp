@@ -4,6 +4,7 @@
 #include "forms/core/form.h"
 #include "forms/core/look.h"
 #include "forms/desktop/desktop_interaction.h"
+#include "forms/desktop/first_frame.h"
 #include "forms/desktop/instances.h"
 #include "forms/desktop/program_icon.h"
 #include "forms/desktop/snapshot.h"
@@ -21,7 +22,6 @@ int startProgram(int argc, char** argv, const QString& title,
     QApplication app(argc, argv);
     QApplication::setApplicationName(title);
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(programIcon());
     claimInstanceSlot(QFileInfo(QApplication::applicationFilePath()).fileName());
     Form::setOpeningOffset(instanceOffset());
     setProgramTitle(title);
@@ -31,7 +31,10 @@ int startProgram(int argc, char** argv, const QString& title,
     installAccessibleControls();
     loadToolkitTranslations();
     startTraceIfAsked();
-    snapshotAndQuitIfAsked(showStartup());
+    QWidget* startup = showStartup();
+    // The desktop draws the icon at every size it offers: after the window is up.
+    afterFirstFrame(startup, [] { QApplication::setWindowIcon(programIcon()); });
+    snapshotAndQuitIfAsked(startup);
     const int code = app.exec();
     unloadAllForms();
     stopTrace();

@@ -1,0 +1,113 @@
+// What a program's start leans on and puts off: the program icon drawn on
+// request, work left until the first frame is on the screen, the programs'
+// style with its menu bar arrows made when drawn, and captions as spoken.
+#include "forms/core/control.h"
+#include "forms/core/style.h"
+#include "forms/desktop/first_frame.h"
+#include "forms/desktop/program_icon.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QImage>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+void runUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+class PaintCounter : public QWidget {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+TEST(FirstFrame, WorkRunsOnceRightAfterTheFirstPaint)
+{
+    PaintCounter window;
+    window.resize(200, 100);
+    window.winId();
+    QStringList log;
+    rt::afterFirstFrame(&window,
+                        [&] { log << QStringLiteral("work after %1 paints").arg(window.paints); });
+    window.show();
+    runUntil([&] { return !log.isEmpty(); });
+    window.hide();
+    window.show();
+    window.update();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log, QStringList{"work after 1 paints"});
+
+    // A window already on the screen: the work still waits for the event loop.
+    rt::afterFirstFrame(&window, [&] { log << QStringLiteral("later"); });
+    EXPECT_EQ(log.size(), 1);
+    runUntil([&] { return log.size() == 2; });
+    EXPECT_EQ(log.last(), "later");
+}
+
+TEST(ProgramIcon, IsDrawnAtEachSizeTheDesktopAsksFor)
+{
+    const QIcon& icon = rt::programIcon();
+    ASSERT_FALSE(icon.isNull());
+    const QList<QSize> offered = icon.availableSizes();
+    EXPECT_TRUE(offered.contains(QSize(16, 16)));
+    EXPECT_TRUE(offered.contains(QSize(256, 256)));
+    for (const int size : {16, 48, 256}) {
+        const QImage drawn = icon.pixmap(size).toImage();
+        ASSERT_EQ(drawn.size(), QSize(size, size));
+        // The water in the tank's lower half, the plate's corner left clear.
+        EXPECT_EQ(drawn.pixelColor(size / 2, size * 3 / 4).blue(), 0xe0) << size;
+        EXPECT_EQ(drawn.pixelColor(0, 0).alpha(), 0) << size;
+    }
+    EXPECT_EQ(icon.pixmap(QSize(32, 32), 2.0).toImage().size(), QSize(64, 64))
+        << "a scaled screen gets the icon at its own resolution";
+}
+
+TEST(ProgramStyle, MenuBarArrowsLookAsFusionDrawsThem)
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    const std::unique_ptr<QStyle> programs(rt::makeStyle());
+    for (const auto arrow :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon ours = programs->standardIcon(arrow);
+        const QIcon theirs = fusion->standardIcon(arrow);
+        EXPECT_FALSE(ours.isNull());
+        for (const qreal scale : {1.0, 2.0}) {
+            const QImage drawn = ours.pixmap(QSize(16, 16), scale).toImage();
+            EXPECT_FALSE(drawn.isNull());
+            EXPECT_EQ(drawn, theirs.pixmap(QSize(16, 16), scale).toImage())
+                << arrow << " " << scale;
+        }
+        EXPECT_EQ(ours.availableSizes(), theirs.availableSizes());
+    }
+    EXPECT_EQ(programs->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32).toImage(),
+              fusion->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32).toImage());
+}
+
+TEST(SpokenCaption, DropsTheAccessMarksOnly)
+{
+    EXPECT_EQ(rt::spokenCaption("E&xit"), "Exit");
+    EXPECT_EQ(rt::spokenCaption("&Llenar"), "Llenar");
+    EXPECT_EQ(rt::spokenCaption("R&&D"), "R&D");
+    EXPECT_EQ(rt::spokenCaption("&&&Salir"), "&Salir");
+    EXPECT_EQ(rt::spokenCaption("Fin &"), "Fin &");
+    EXPECT_EQ(rt::spokenCaption("uno &\ndos"), "uno &\ndos");
+    EXPECT_EQ(rt::spokenCaption("a&ñ"), "añ");
+    EXPECT_EQ(rt::spokenCaption(""), "");
+}
+
+}  // namespace
