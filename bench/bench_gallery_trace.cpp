@@ -113,21 +113,24 @@ void measure(const char* what, const QString& socket, double seconds, int sample
 int main(int argc, char** argv)
 {
     if (argc > 2 && std::strcmp(argv[1], "--program") == 0)
-        return runProgram(argc, argv, QString::fromLocal8Bit(argv[2]));
+        return runProgram(argc, argv, QString::fromLocal8Bit(argv[2]),
+                          argc > 3 && std::strcmp(argv[3], "busy") == 0);
 
     QApplication app(argc, argv);
     const double seconds = argc > 1 && std::atof(argv[1]) > 0 ? std::atof(argv[1]) : 60;
     const int samples = argc > 2 && std::atoi(argv[2]) > 0 ? std::atoi(argv[2]) : 6;
+    const bool busy = argc > 3 && std::strcmp(argv[3], "busy") == 0;
     std::printf(
-        "The gallery beside tankfill_a ticking 50 times a second, %.0f s per run "
+        "The gallery beside tankfill_a ticking 50 times a second%s, %.0f s per run "
         "(platform: %s)\n",
-        seconds, qPrintable(QGuiApplication::platformName()));
+        busy ? " and turning round every 100 ms" : "", seconds,
+        qPrintable(QGuiApplication::platformName()));
     {
         GalleryWindow gallery(catalogue(), [](const QString&, const QString&) { return true; });
         gallery.show();
         const TraceView* trace = gallery.trace();
         measure("gallery window (trace and variables panes):", trace->socketName(), seconds,
-                samples,
+                samples, busy,
                 [trace] { return QStringLiteral("%1 trace rows").arg(trace->log()->rowCount()); });
     }
     {

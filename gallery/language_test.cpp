@@ -6,6 +6,9 @@
 #include "gallery_window.h"
 #include "trace_view.h"
 
+#include "trace/record.h"
+#include "trace/trace_log.h"
+
 #include "forms/desktop/program_icon.h"
 #include "testing/qt_printing.h"
 
@@ -14,7 +17,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -63,6 +66,22 @@ QRegularExpression patternOf(QString text)
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
 }
 
+// The trace's own words in an entry, without the program's code it quotes
+// (`cmdStart_Click`, `Timer1.Enabled = True`), which no language changes.
+QStringList wordsOfTraceEntry(const QModelIndex& entry)
+{
+    QStringList words{entry.data(Qt::AccessibleDescriptionRole).toString()};
+    const QString shown = entry.data().toString().trimmed();
+    const auto kind = rt::TraceLog::Kind(entry.data(rt::TraceLog::KindRole).toInt());
+    if (kind == rt::TraceLog::Kind::Note)
+        words << shown;
+    else if (shown.contains(QStringLiteral(" — ")))
+        words << shown.section(QStringLiteral(" — "), 1);
+    else if (shown.endsWith(u')') && shown.contains(u'('))
+        words << shown.mid(shown.lastIndexOf(u'('));  // "(2 times)"
+    return words;
+}
+
 // Every text the window shows or gives to a screen reader, but the source
 // code and file names it displays.
 QStringList textsOf(const QWidget& window)
@@ -76,8 +95,10 @@ QStringList textsOf(const QWidget& window)
         if (const auto* tree = qobject_cast<const QTreeWidget*>(w))
             for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it; ++it)
                 texts << (*it)->text(0) << (*it)->toolTip(0);
-        if (w->objectName() == QStringLiteral("trace"))
-            texts << qobject_cast<const QPlainTextEdit*>(w)->toPlainText().split(u'\n');
+        if (const auto* list = qobject_cast<const QListView*>(w);
+            list && w->objectName() == QStringLiteral("trace"))
+            for (int row = 0; row < list->model()->rowCount(); ++row)
+                texts << wordsOfTraceEntry(list->model()->index(row, 0));
     }
     QStringList shown;
     for (const QString& text : texts)
@@ -89,9 +110,23 @@ QStringList textsOf(const QWidget& window)
 // of its event trace.
 QStringList textsOfEveryLesson(GalleryWindow& window)
 {
-    window.trace()->addLine(QStringLiteral("B\t0\tcmdStart_Click"));
-    window.trace()->addLine(QStringLiteral("X\t1\t11 Division by zero"));
-    window.trace()->addLine(QStringLiteral("E\t0\tcmdStart_Click"));
+    using rt::RecordType;
+    const QStringList click{"Form1", "cmdStart", "-1", "Click", "0"};
+    const QStringList tick{"Form1", "Timer1", "-1", "Timer", "0"};
+    for (const rt::Record& record : std::initializer_list<rt::Record>{
+             {RecordType::Hello, 0, {"2", "tankfill_a"}},
+             {RecordType::Begin, 0, click},
+             {RecordType::Message, 1, {"4", "Continue?"}},
+             {RecordType::Answer, 1, {"6"}},
+             {RecordType::Error, 1, QStringList{"11", "Division by zero"} + click},
+             {RecordType::End, 0, {}},
+             {RecordType::Begin, 0, tick},
+             {RecordType::End, 0, {}},
+             {RecordType::Begin, 0, tick},
+             {RecordType::End, 0, {}},
+             {RecordType::Waiting, 0, click},
+         })
+        window.trace()->addLine(1, rt::encode(record));
     QStringList texts;
     for (const CatalogueEntry& entry : catalogue()) {
         window.selectProgram(QString::fromUtf8(entry.program));

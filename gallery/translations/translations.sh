@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # The gallery's Spanish translations.
-#   translations.sh update <lupdate> <gallery sources> <gallery_es.ts>
+#   translations.sh update <lupdate> <source folders, joined by ':'> <gallery_es.ts>
 #     gathers every translatable text of the sources into the .ts file (new
 #     texts come in unfinished, texts no longer used go);
-#   translations.sh check <lupdate> <gallery sources> <gallery_es.ts> <more .ts>...
+#   translations.sh check <lupdate> <source folders> <gallery_es.ts> <more .ts>...
 #     does the same into a copy and fails, naming them, when a text there or in
 #     the other translation files has no Spanish.
 set -euo pipefail
 mode=$1 lupdate=$2 sources=$3 ts=$4
 shift 4
+IFS=: read -ra folders <<<"$sources"
+# Each folder's includes are written from its parent ("trace/trace_log.h").
+includes=()
+for folder in "${folders[@]}"; do includes+=(-I "$(dirname "$folder")"); done
 
 gather() {
-  "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h "$sources" -ts "$1"
+  "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h "${includes[@]}" "${folders[@]}" -ts "$1"
 }
 
 # The source texts of the messages in a .ts file that have no translation.
@@ -43,7 +47,7 @@ case $mode in
     exit $status
     ;;
   *)
-    echo "usage: $0 update|check <lupdate> <sources> <ts> [<ts>...]" >&2
+    echo "usage: $0 update|check <lupdate> <folder>[:<folder>...] <ts> [<ts>...]" >&2
     exit 2
     ;;
 esac

@@ -46,7 +46,7 @@ public:
     {
         return m_user.fontDialog(initial, flags);
     }
-    std::optional<int32_t> colorDialog(int32_t initial, int32_t flags) override
+    std::optional<Colour> colorDialog(Colour initial, int32_t flags) override
     {
         return m_user.colorDialog(initial, flags);
     }

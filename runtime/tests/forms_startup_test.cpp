@@ -1,10 +1,9 @@
-// What a program's start leans on and puts off: the program icon drawn on
-// request, work left until the first frame is on the screen, the programs'
+// What a program's start leans on and puts off: work left until the first
+// frame is on the screen, the programs'
 // style with its menu bar arrows made when drawn, and captions as spoken.
 #include "forms/core/control.h"
 #include "forms/core/style.h"
 #include "forms/desktop/first_frame.h"
-#include "forms/desktop/program_icon.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -57,24 +56,6 @@ TEST(FirstFrame, WorkRunsOnceRightAfterTheFirstPaint)
     EXPECT_EQ(log.size(), 1);
     runUntil([&] { return log.size() == 2; });
     EXPECT_EQ(log.last(), "later");
-}
-
-TEST(ProgramIcon, IsDrawnAtEachSizeTheDesktopAsksFor)
-{
-    const QIcon& icon = rt::programIcon();
-    ASSERT_FALSE(icon.isNull());
-    const QList<QSize> offered = icon.availableSizes();
-    EXPECT_TRUE(offered.contains(QSize(16, 16)));
-    EXPECT_TRUE(offered.contains(QSize(256, 256)));
-    for (const int size : {16, 48, 256}) {
-        const QImage drawn = icon.pixmap(size).toImage();
-        ASSERT_EQ(drawn.size(), QSize(size, size));
-        // The water in the tank's lower half, the plate's corner left clear.
-        EXPECT_EQ(drawn.pixelColor(size / 2, size * 3 / 4).blue(), 0xe0) << size;
-        EXPECT_EQ(drawn.pixelColor(0, 0).alpha(), 0) << size;
-    }
-    EXPECT_EQ(icon.pixmap(QSize(32, 32), 2.0).toImage().size(), QSize(64, 64))
-        << "a scaled screen gets the icon at its own resolution";
 }
 
 TEST(ProgramStyle, MenuBarArrowsLookAsFusionDrawsThem)

@@ -62,7 +62,10 @@ bool TraceSocket::waitForConnected(int) const
 
 void TraceSocket::write(const QByteArray& bytes)
 {
-    if (m_fd >= 0) m_pending += bytes;
+    if (m_fd < 0) return;
+    m_pending += bytes;
+    // Sent as soon as the event loop runs, if nobody flushes sooner.
+    m_writable->setEnabled(true);
 }
 
 void TraceSocket::flush()
