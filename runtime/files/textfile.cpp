@@ -154,13 +154,17 @@ void tellFailure(const QString& what, const QString& path, const RuntimeError& e
     MsgBox(what + path + QStringLiteral("\r\n\r\n") + error.description(), vbExclamation);
 }
 
-// Asks whether to write over a file another program has changed.
-bool mayOverwriteChanged(const QString& path)
+// Asks whether to write a file another program has changed, replaced or
+// deleted since the document read or wrote it.
+bool mayWriteAfterAnotherProgram(const QString& path)
 {
-    return MsgBox(QStringLiteral("El fichero %1 ha cambiado en el disco desde que se abrió. "
-                                 "¿Desea sobrescribirlo?")
-                      .arg(path),
-                  vbYesNo | vbExclamation | vbDefaultButton2) == vbYes;
+    const char* const changed =
+        "El fichero %1 ha cambiado en el disco desde que se abrió. ¿Desea sobrescribirlo?";
+    const char* const gone =
+        "El fichero %1 ya no está en el disco: otro programa lo ha borrado "
+        "o movido. ¿Desea guardarlo de nuevo?";
+    const QString question = QString::fromUtf8(QFileInfo::exists(path) ? changed : gone);
+    return MsgBox(question.arg(path), vbYesNo | vbExclamation | vbDefaultButton2) == vbYes;
 }
 
 }  // namespace
@@ -231,7 +235,8 @@ std::optional<TextDocument> readDocument(const QString& path, FileStamp* stamp)
 
 bool writeDocument(const QString& path, const QString& text, DocumentFile& file)
 {
-    if (sameFileName(file.stamp, path) && changedOnDisk(file.stamp) && !mayOverwriteChanged(path))
+    if (sameFileName(file.stamp, path) && changedOnDisk(file.stamp) &&
+        !mayWriteAfterAnotherProgram(path))
         return false;
     try {
         FileStamp written;

@@ -11,6 +11,7 @@
 #include <QDir>
 
 #include <cerrno>
+#include <tuple>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -127,14 +128,17 @@ public:
 
 TEST_F(ChangedOnDisk, SavingAsksFirstAndNoWritesNothing)
 {
-    const QString question = "El fichero " + path("a.txt") +
-                             " ha cambiado en el disco desde que se abrió. ¿Desea sobrescribirlo?";
-    const std::pair<const char*, void (ChangedOnDisk::*)() const> changes[] = {
-        {"edited", &ChangedOnDisk::editKeepingSize},
-        {"replaced", &ChangedOnDisk::replaceKeepingSizeAndTime},
-        {"deleted", &ChangedOnDisk::remove},
+    const QString changed = "El fichero " + path("a.txt") +
+                            " ha cambiado en el disco desde que se abrió. ¿Desea sobrescribirlo?";
+    const QString gone = "El fichero " + path("a.txt") +
+                         " ya no está en el disco: otro programa lo ha borrado o movido. "
+                         "¿Desea guardarlo de nuevo?";
+    const std::tuple<const char*, void (ChangedOnDisk::*)() const, QString> changes[] = {
+        {"edited", &ChangedOnDisk::editKeepingSize, changed},
+        {"replaced", &ChangedOnDisk::replaceKeepingSizeAndTime, changed},
+        {"deleted", &ChangedOnDisk::remove, gone},
     };
-    for (const auto& [change, make] : changes) {
+    for (const auto& [change, make, question] : changes) {
         read();
         (this->*make)();
         const QByteArray left = folder.bytesOf("a.txt");

@@ -136,7 +136,10 @@ TEST_F(Files, SaveAsksBeforeWritingOverAFileAnotherProgramChangedOrDeleted)
     user.answer({rt::vbNo});
     save();
     EXPECT_EQ(user.prompts().size(), 5);
-    EXPECT_EQ(user.prompts().last(), question);
+    EXPECT_EQ(user.prompts().last(),
+              "El fichero " + file +
+                  " ya no está en el disco: otro programa lo ha borrado o movido. "
+                  "¿Desea guardarlo de nuevo?");
     EXPECT_FALSE(QFile::exists(file)) << "not made again without asking";
     saveAs(path("b.txt"));
     EXPECT_EQ(user.prompts().size(), 5) << "another name asks nothing";
