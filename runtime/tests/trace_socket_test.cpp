@@ -1,6 +1,6 @@
 // The trace's socket: everything reaches a slow reader in order, a reader
-// that has gone ends the trace quietly, and names resolve as the toolkit's
-// local servers give them.
+// that has gone ends the trace quietly, names resolve as the toolkit's local
+// servers give them, and the watcher's commands come back a line at a time.
 #include "trace/trace_socket.h"
 
 #include <QCoreApplication>
@@ -35,6 +35,14 @@ protected:
         waited.start();
         while (!done() && waited.elapsed() < 2000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+
+    // Lets the event loop run for a while, for what must not happen.
+    static void runFor(int ms)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
 
     QLocalServer server;
@@ -77,6 +85,46 @@ TEST_F(TraceSocketTest, AReaderThatHasGoneEndsTheTraceQuietly)
     }
     socket.disconnectFromServer();
     SUCCEED();
+}
+
+TEST_F(TraceSocketTest, TheWatchersLinesArriveWholeAndItsGoingIsToldOnce)
+{
+    rt::TraceSocket socket;
+    QList<QByteArray> lines;
+    int gone = 0;
+    socket.onLine([&](const QByteArray& line) { lines << line; });
+    socket.onDisconnected([&] { ++gone; });
+    socket.connectToServer(server.serverName());
+    ASSERT_TRUE(socket.waitForConnected());
+    QLocalSocket* watcher = accepted();
+    ASSERT_NE(watcher, nullptr);
+
+    // Something written is sent once the event loop runs, without a flush.
+    socket.write("H\t0\t2\tCalc\n");
+    QByteArray received;
+    runUntil([&] {
+        received += watcher->readAll();
+        return received.endsWith('\n');
+    });
+    EXPECT_EQ(received, "H\t0\t2\tCalc\n");
+
+    // A command split across two writes is one line.
+    watcher->write("S\t");
+    watcher->flush();
+    runFor(100);
+    EXPECT_TRUE(lines.isEmpty());
+    watcher->write("1\nN\n");
+    watcher->flush();
+    runUntil([&] { return lines.size() == 2; });
+    EXPECT_EQ(lines, (QList<QByteArray>{"S\t1", "N"}));
+
+    watcher->disconnectFromServer();
+    runUntil([&] { return gone > 0; });
+    socket.write("after\n");  // goes nowhere, harms nothing
+    socket.flush();
+    runFor(100);
+    EXPECT_EQ(gone, 1);
+    delete watcher;
 }
 
 TEST_F(TraceSocketTest, NothingListeningIsNoConnection)
