@@ -1,9 +1,10 @@
 // What a program's start leans on and puts off: work left until the first
-// frame is on the screen, the programs'
+// frame is on the screen, the window icon only at the sizes windows need, the programs'
 // style with its menu bar arrows made when drawn, and captions as spoken.
 #include "forms/core/control.h"
 #include "forms/core/style.h"
 #include "forms/desktop/first_frame.h"
+#include "forms/desktop/program_icon.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,10 +12,12 @@
 #include <QImage>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -56,6 +59,24 @@ TEST(FirstFrame, WorkRunsOnceRightAfterTheFirstPaint)
     EXPECT_EQ(log.size(), 1);
     runUntil([&] { return log.size() == 2; });
     EXPECT_EQ(log.last(), "later");
+}
+
+TEST(ProgramIcon, TakesTheSizesOfAFolderUpToTheLargestAsked)
+{
+    const QTemporaryDir folder;
+    for (const int size : {16, 32, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32);
+        image.fill(Qt::blue);
+        ASSERT_TRUE(image.save(folder.filePath(QStringLiteral("%1.png").arg(size))));
+    }
+    const auto sizesOf = [](const QIcon& icon) {
+        QList<int> sizes;
+        for (const QSize& size : icon.availableSizes()) sizes << size.width();
+        std::sort(sizes.begin(), sizes.end());
+        return sizes;
+    };
+    EXPECT_EQ(sizesOf(rt::iconFromResources(folder.path())), (QList<int>{16, 32, 64, 128, 256}));
+    EXPECT_EQ(sizesOf(rt::iconFromResources(folder.path(), 64)), (QList<int>{16, 32, 64}));
 }
 
 TEST(ProgramStyle, MenuBarArrowsLookAsFusionDrawsThem)

@@ -5,11 +5,11 @@
 
 namespace rt {
 
-QIcon iconFromResources(const QString& folder)
+QIcon iconFromResources(const QString& folder, int largest)
 {
     QIcon icon;
     for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files))
-        icon.addFile(file.filePath());
+        if (file.baseName().toInt() <= largest) icon.addFile(file.filePath());
     return icon;
 }
 

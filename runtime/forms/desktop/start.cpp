@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 
 namespace rt::detail {
 
@@ -32,8 +33,13 @@ int startProgram(int argc, char** argv, const QString& title,
     loadToolkitTranslations();
     startTraceIfAsked();
     QWidget* startup = showStartup();
-    // The desktop draws the icon at every size it offers: after the window is up.
-    afterFirstFrame(startup, [] { QApplication::setWindowIcon(programIcon()); });
+    // The window system takes the icon at every size it is offered, decoded:
+    // after the window is up, and only the sizes of title bars and task bars
+    // (launchers and switchers show the desktop entry's icon). The larger
+    // ones would cost every program about 0.4 MiB for the rest of its life.
+    afterFirstFrame(startup, [] {
+        QApplication::setWindowIcon(iconFromResources(QStringLiteral(":/program-icon"), 64));
+    });
     snapshotAndQuitIfAsked(startup);
     const int code = app.exec();
     unloadAllForms();
