@@ -7,7 +7,8 @@
 // medians of the paired runs are printed.
 //
 // Needs an X display with the DAMAGE extension (Xvfb has it), ideally an idle
-// one of its own:
+// one of its own and without a window manager (the windows are watched as
+// children of the root window, which a window manager's frames would hide):
 //   Xvfb :9 & DISPLAY=:9 build/bin/bench_startup [runs] [program...]
 // A program given with a folder (build-old/bin/Calc) is started from there.
 #include <xcb/damage.h>
