@@ -9,6 +9,7 @@
 #include "editor_long_line.h"
 #include "editor_scaling.h"
 #include "editor_timing.h"
+#include "editor_user.h"
 
 #include "forms/core/look.h"
 #include "forms/desktop/desktop_interaction.h"
@@ -35,16 +36,6 @@ constexpr qsizetype documentBytes = 10 * 1024 * 1024;
 // The search benchmarks look for the word the first 100,000 lines hold.
 const QString searchWord = QStringLiteral("needle");
 
-// Answers the editor's file dialogs with one path.
-class ChoosesFile : public rt::DesktopInteraction {
-public:
-    QString path;
-    std::optional<rt::FileDialogAnswer> fileDialog(const rt::FileDialogRequest&) override
-    {
-        return rt::FileDialogAnswer{path, 1};
-    }
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -70,7 +61,7 @@ int main(int argc, char** argv)
                 qPrintable(QGuiApplication::platformName()));
     std::printf("%-34s %13s %15s %9s\n", "", "editor3", "toolkit alone", "ratio");
 
-    ChoosesFile chooser;
+    ScriptedUser chooser;
     chooser.path = source;
     rt::setInteraction(&chooser);
     auto& editor = rt::form<editor3::Form1>();

@@ -5,8 +5,8 @@
 
 #include "editor_scaling.h"
 #include "editor_timing.h"
+#include "editor_user.h"
 
-#include "forms/desktop/desktop_interaction.h"
 #include "forms/runtime.h"
 
 #include <QFile>
@@ -35,16 +35,6 @@ QByteArray linesDocument(qsizetype bytes)
 {
     return benchDocument(bytes - 64) + "The last line has a " + soughtWord.toLatin1() + ".\r\n";
 }
-
-class ChoosesFile : public rt::DesktopInteraction {
-public:
-    QString path;
-    std::optional<rt::FileDialogAnswer> fileDialog(const rt::FileDialogRequest&) override
-    {
-        return rt::FileDialogAnswer{path, 1};
-    }
-    int messageBox(const QString&, int, const QString&) override { return rt::vbNo; }
-};
 
 // The steps measured, on editor3 or on the bare widget.
 struct Steps {
@@ -103,7 +93,7 @@ void benchLongLine(const QString& folder, int runs)
         if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) return;
     }
 
-    ChoosesFile chooser;
+    ScriptedUser chooser{rt::vbNo};
     rt::setInteraction(&chooser);
     auto& editor = rt::form<editor3::Form1>();
     editor.Show();

@@ -1,9 +1,10 @@
 #include "editor_scaling.h"
 
+#include "editor_user.h"
+
 #include "form1.h"
 #include "frmreplace.h"
 
-#include "forms/desktop/desktop_interaction.h"
 #include "forms/runtime.h"
 
 #include <QApplication>
@@ -22,17 +23,6 @@ namespace {
 constexpr int matchingLines = 100'000;
 const QString searchWord = QStringLiteral("needle");
 const QString replacement = QStringLiteral("pin");
-
-// Answers every file dialog with one path and every message box with OK.
-class Scripted : public rt::DesktopInteraction {
-public:
-    QString path;
-    std::optional<rt::FileDialogAnswer> fileDialog(const rt::FileDialogRequest&) override
-    {
-        return rt::FileDialogAnswer{path, 1};
-    }
-    int messageBox(const QString&, int, const QString&) override { return rt::vbOK; }
-};
 
 double millisecondsOf(const std::function<void()>& work)
 {
@@ -53,7 +43,7 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 struct EditorSteps {
     editor3::Form1& editor = rt::form<editor3::Form1>();
     editor3::frmReplace& replace = rt::form<editor3::frmReplace>();
-    Scripted user;
+    ScriptedUser user;
 
     EditorSteps()
     {
