@@ -20,6 +20,43 @@ function(rt_render_icon id svg pngs_var)
   set(${pngs_var} ${pngs} PARENT_SCOPE)
 endfunction()
 
+# The tool that turns a bitmap into bare pixels (tools/icon_pixels.cpp).
+if(NOT TARGET rt_icon_pixels)
+  add_executable(rt_icon_pixels ${CMAKE_SOURCE_DIR}/tools/icon_pixels.cpp)
+  target_link_libraries(rt_icon_pixels PRIVATE Qt6::Gui)
+endif()
+
+# rt_icon_pixel_resources(<sources-var> <id> <largest> <pngs>...): a resource
+# source that builds the bitmaps up to <largest> pixels into an executable as
+# bare pixels, :/program-icon/<size>.argb, stored uncompressed: a program
+# wears its icon without loading an image decoder or an inflater.
+function(rt_icon_pixel_resources sources_var id largest)
+  set(qrc "<RCC>\n  <qresource prefix=\"/program-icon\">\n")
+  set(pixel_files "")
+  foreach(png IN LISTS ARGN)
+    get_filename_component(dir ${png} DIRECTORY)
+    get_filename_component(size ${dir} NAME)
+    string(REGEX REPLACE "x.*" "" size ${size})
+    if(size GREATER largest)
+      continue()
+    endif()
+    set(pixels ${CMAKE_BINARY_DIR}/icons/${size}x${size}/${id}.argb)
+    add_custom_command(OUTPUT ${pixels}
+      COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+              $<TARGET_FILE:rt_icon_pixels> ${png} ${pixels}
+      DEPENDS ${png} rt_icon_pixels
+      VERBATIM)
+    list(APPEND pixel_files ${pixels})
+    string(APPEND qrc "    <file alias=\"${size}.argb\" compression-algorithm=\"none\">${pixels}</file>\n")
+  endforeach()
+  string(APPEND qrc "  </qresource>\n</RCC>\n")
+  set(file ${CMAKE_CURRENT_BINARY_DIR}/${id}_pixels.qrc)
+  file(CONFIGURE OUTPUT ${file} CONTENT "${qrc}")
+  set(generated "")
+  qt_add_resources(generated ${file})
+  set(${sources_var} ${generated} PARENT_SCOPE)
+endfunction()
+
 # rt_icon_resources(<sources-var> <prefix> <pngs>...): a resource source that
 # builds the bitmaps into an executable as :/<prefix>/<size>.png.
 function(rt_icon_resources sources_var prefix)

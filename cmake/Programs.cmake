@@ -8,7 +8,8 @@
 # gallery, and lists its windows (the classes deriving from rt::Form in its
 # headers) for the checks every window passes (tests/every_window_test.cpp).
 # The program's icon.svg (the gallery's icon when it has none) is rendered at
-# every size and built into the program, whose windows wear it.
+# every size for the desktop, and built into the program at the sizes its
+# windows wear.
 include(${CMAKE_CURRENT_LIST_DIR}/Icons.cmake)
 function(rt_add_program name)
   cmake_parse_arguments(P "" "CAPTION;SUMMARY" "FORMS;TESTS;LIBS" ${ARGN})
@@ -21,7 +22,9 @@ function(rt_add_program name)
     set(icon ${CMAKE_SOURCE_DIR}/gallery/icon.svg)
   endif()
   rt_render_icon(formprograms-${name} ${icon} pngs)
-  rt_icon_resources(icon_sources program-icon ${pngs})
+  # Its windows wear it at the sizes of title bars and task bars; launchers
+  # and switchers take the desktop entry's icon.
+  rt_icon_pixel_resources(icon_sources formprograms-${name} 64 ${pngs})
   # main.cpp is compiled once, for both executables.
   add_library(${name}_main OBJECT main.cpp ${icon_sources})
   target_link_libraries(${name}_main PRIVATE ${name}_forms)

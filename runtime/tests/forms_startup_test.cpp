@@ -1,6 +1,7 @@
 // What a program's start leans on and puts off: work left until the first
-// frame is on the screen, the window icon only at the sizes windows need, the programs'
-// style with its menu bar arrows made when drawn, and captions as spoken.
+// frame is on the screen, the window icon only at the sizes windows need and
+// without an image decoder, the programs' style with its menu bar arrows made when drawn, and
+// captions as spoken.
 #include "forms/core/control.h"
 #include "forms/core/style.h"
 #include "forms/desktop/first_frame.h"
@@ -8,8 +9,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QIcon>
 #include <QImage>
+#include <QProcess>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -77,6 +80,41 @@ TEST(ProgramIcon, TakesTheSizesOfAFolderUpToTheLargestAsked)
     };
     EXPECT_EQ(sizesOf(rt::iconFromResources(folder.path())), (QList<int>{16, 32, 64, 128, 256}));
     EXPECT_EQ(sizesOf(rt::iconFromResources(folder.path(), 64)), (QList<int>{16, 32, 64}));
+}
+
+// Programs carry their icon as bare pixels made at build time: what the tool
+// writes, the program reads back pixel for pixel, translucent edges included;
+// a file of the wrong length is passed over rather than shown as garbage.
+TEST(ProgramIcon, WearsTheBarePixelsTheBuildMadeFromTheBitmap)
+{
+    const QTemporaryDir folder;
+    QImage drawn(24, 24, QImage::Format_ARGB32);
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 24; ++x) drawn.setPixel(x, y, qRgba(10 * x, 10 * y, 200, 11 * (x + y)));
+    const QString png = folder.filePath(QStringLiteral("drawn.png"));
+    ASSERT_TRUE(drawn.save(png));
+    QProcess tool;
+    tool.start(QStringLiteral(RT_ICON_PIXELS_TOOL),
+               {png, folder.filePath(QStringLiteral("24.argb"))});
+    ASSERT_TRUE(tool.waitForFinished(20000));
+    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    QFile truncated(folder.filePath(QStringLiteral("16.argb")));
+    ASSERT_TRUE(truncated.open(QIODevice::WriteOnly));
+    truncated.write(QByteArray(16 * 16 * 4 - 1, 'x'));
+    truncated.close();
+
+    const QIcon icon = rt::iconFromResources(folder.path());
+    ASSERT_EQ(icon.availableSizes(), (QList<QSize>{QSize(24, 24)}));
+    const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
+    EXPECT_EQ(icon.pixmap(24).toImage().convertToFormat(premultiplied),
+              QImage(png).convertToFormat(premultiplied));
+
+    QProcess missing;
+    missing.start(QStringLiteral(RT_ICON_PIXELS_TOOL), {folder.filePath(QStringLiteral("none.png")),
+                                                        folder.filePath(QStringLiteral("x.argb"))});
+    ASSERT_TRUE(missing.waitForFinished(20000));
+    EXPECT_NE(missing.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("x.argb"))));
 }
 
 TEST(ProgramStyle, MenuBarArrowsLookAsFusionDrawsThem)
