@@ -105,6 +105,15 @@ QStringList interfaceProblems(const Control& c, QAccessibleInterface* access)
 QStringList accessibilityProblems(const rt::Form& form)
 {
     QStringList problems;
+    // The window itself is a frame named by its caption, as any desktop window.
+    if (QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.window())) {
+        if (window->role() != QAccessible::Window)
+            problems << QStringLiteral("window: role %1").arg(int(window->role()), 0, 16);
+        if (window->text(QAccessible::Name) != form.window()->windowTitle())
+            problems << QStringLiteral("window: named \"%1\"").arg(window->text(QAccessible::Name));
+    } else {
+        problems << QStringLiteral("window: not accessible");
+    }
     for (const Control* c : form.controls()) {
         const QString who =
             c->index() >= 0 ? QStringLiteral("%1(%2)").arg(c->name()).arg(c->index()) : c->name();

@@ -6,7 +6,6 @@
 #include "forms/core/forms.h"
 
 #include <QAction>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -16,7 +15,9 @@ namespace rt::testing {
 inline QStringList menuBarOf(const Form& form)
 {
     QStringList bar;
-    for (QAction* menu : static_cast<QMainWindow*>(form.window())->menuBar()->actions()) {
+    const auto* menus = form.window()->findChild<QMenuBar*>();
+    if (!menus) return bar;
+    for (QAction* menu : menus->actions()) {
         QStringList items;
         for (QAction* item : menu->menu()->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->text());

@@ -4,7 +4,6 @@
 #include "forms/runtime.h"
 
 #include <QAccessible>
-#include <QMainWindow>
 #include <QMenuBar>
 #include <QRegularExpression>
 
@@ -80,7 +79,7 @@ TEST_F(MenusAndDialogs, MenuItemsRunTheirClickOnlyWhenEnabled)
 
 TEST_F(MenusAndDialogs, MenusAreReadableThroughAccessibility)
 {
-    QMenuBar* bar = static_cast<QMainWindow*>(f.window())->menuBar();
+    QMenuBar* bar = f.menuBar();
     QAccessibleInterface* barAccess = QAccessible::queryAccessibleInterface(bar);
     ASSERT_NE(barAccess, nullptr);
     ASSERT_EQ(barAccess->childCount(), 1);

@@ -3,7 +3,6 @@
 #include "forms/core/look.h"
 
 #include <QAction>
-#include <QMainWindow>
 #include <QMenuBar>
 
 using namespace rt::testing;
@@ -22,7 +21,7 @@ TEST_F(Documents, StartsUntitledAndTheCaptionFollowsTheDocumentsState)
     EXPECT_EQ(f.txtBox.rectTwips(), QRectF(0, 0, 6960, 5340));
     EXPECT_EQ(f.txtBox.FontName(), "Monospace");
     QStringList bar;
-    for (QAction* menu : static_cast<QMainWindow*>(f.window())->menuBar()->actions()) {
+    for (QAction* menu : f.menuBar()->actions()) {
         QStringList items;
         for (QAction* item : menu->menu()->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->text());

@@ -4,6 +4,7 @@
 #include "forms/controls/optionbutton.h"
 #include "forms/controls/picturebox.h"
 #include "forms/controls/scrollbar.h"
+#include "forms/core/form_window.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -145,6 +146,10 @@ QAccessibleInterface* describeControl(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
+    // A form's window is a plain widget, which the toolkit would read as a
+    // client area inside some window: it is the window, a frame to a screen reader.
+    if (dynamic_cast<FormWindow*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Window);
     Control* control = Control::of(widget);
     if (!control) return nullptr;
     if (auto* bar = qobject_cast<ScrollBar*>(control)) return new AccessibleScrollBar(widget, *bar);

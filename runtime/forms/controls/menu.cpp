@@ -3,7 +3,6 @@
 #include "forms/core/form.h"
 
 #include <QAction>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -19,10 +18,9 @@ bool separatorCaption(const QString& caption)
 Menu::Menu(Form& form, const ControlSpec& spec, Container* container)
     : CaptionedControl(form, spec, container, nullptr)
 {
-    auto* window = qobject_cast<QMainWindow*>(form.window());
     const QString& parentName = spec.props.parentMenu;
     if (parentName.isEmpty()) {
-        m_submenu = window->menuBar()->addMenu(spec.caption);
+        m_submenu = form.menuBar()->addMenu(spec.caption);
         m_action = m_submenu->menuAction();
     } else {
         auto* parent = dynamic_cast<Menu*>(form.find(parentName));

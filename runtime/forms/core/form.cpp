@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 #include <QPalette>
 #include <QPointer>
 #include <QScreen>
@@ -37,7 +38,7 @@ Form::Form(const FormSpec& spec) : m_spec(spec)
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
     auto* client = new ClientArea(m_window, spec.picture);
     client->setObjectName(spec.name + QStringLiteral("_client"));
-    m_window->setCentralWidget(client);
+    m_window->setClientArea(client);
     const QSize size(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
     if (spec.resizable) {
         client->setMinimumSize(1, 1);
@@ -64,7 +65,7 @@ Form::~Form()
 // they are hidden and let go, so that they outlive this window.
 void Form::releaseOwnedWindows()
 {
-    for (auto* child : m_window->findChildren<QMainWindow*>(Qt::FindDirectChildrenOnly)) {
+    for (auto* child : m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         auto* owned = dynamic_cast<FormWindow*>(child);
         if (!owned) continue;
         owned->hide();
@@ -78,7 +79,12 @@ QWidget* Form::window() const
 }
 QWidget* Form::childArea() const
 {
-    return m_window->centralWidget();
+    return m_window->clientArea();
+}
+
+QMenuBar* Form::menuBar()
+{
+    return m_window->menuBar();
 }
 
 Container* Form::containerFor(const ControlSpec& spec)
@@ -149,7 +155,7 @@ void Form::Show(int modal, Form* owner)
         m_shownOnce = true;
         if (m_spec.resizable) {
             // The client area starts at its layout size, below the menu bar.
-            const QWidget* bar = m_window->menuWidget();
+            const QWidget* bar = m_window->existingMenuBar();
             m_window->resize(
                 twipsToPixels(m_spec.clientWidth),
                 twipsToPixels(m_spec.clientHeight) + (bar ? bar->sizeHint().height() : 0));

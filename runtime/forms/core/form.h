@@ -14,7 +14,7 @@
 #include <stdexcept>
 #include <vector>
 
-class QMainWindow;
+class QMenuBar;
 class QWidget;
 
 namespace rt {
@@ -36,6 +36,8 @@ public:
     QString name() const { return m_spec.name; }
     QWidget* window() const;
     QWidget* childArea() const override;
+    // The window's menu bar, made on first asking: a form without menus has none.
+    QMenuBar* menuBar();
 
     // Runs Form_Load once, before the first showing.
     void Load();

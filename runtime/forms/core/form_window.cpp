@@ -4,12 +4,36 @@
 #include "forms/core/form.h"
 
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QPainter>
+#include <QVBoxLayout>
 #include <QWindow>
 
 #include <stdexcept>
 
 namespace rt {
+
+FormWindow::FormWindow(Form& form) : m_form(form)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+}
+
+void FormWindow::setClientArea(QWidget* client)
+{
+    m_client = client;
+    layout()->addWidget(client);
+}
+
+QMenuBar* FormWindow::menuBar()
+{
+    if (!m_menuBar) {
+        m_menuBar = new QMenuBar(this);
+        layout()->setMenuBar(m_menuBar);
+    }
+    return m_menuBar;
+}
 
 void FormWindow::watchExposure()
 {
@@ -39,21 +63,21 @@ void FormWindow::closeEvent(QCloseEvent* event)
 
 void FormWindow::resizeEvent(QResizeEvent* event)
 {
-    QMainWindow::resizeEvent(event);
+    QWidget::resizeEvent(event);
     m_form.resized();
 }
 
 bool FormWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) m_form.activated();
-    return QMainWindow::event(event);
+    return QWidget::event(event);
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_watched && event->type() == QEvent::Expose && m_watched->isExposed())
         m_form.exposed();
-    return QMainWindow::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 ClientArea::ClientArea(QWidget* parent, const QString& picture) : QWidget(parent)

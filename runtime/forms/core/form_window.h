@@ -1,19 +1,31 @@
 #pragma once
 
-#include <QMainWindow>
 #include <QPixmap>
 #include <QPointer>
+#include <QWidget>
 
+class QMenuBar;
 class QWindow;
 
 namespace rt {
 
 class Form;
 
-// The top-level window of a form: its central widget is the client area.
-class FormWindow : public QMainWindow {
+// The top-level window of a form: the client area, below the menu bar when
+// the form has menus. A plain widget with one layout: a main window's docks,
+// tool bars and status bar would cost every program about 0.4 MiB of the
+// toolkit's code for nothing.
+class FormWindow : public QWidget {
 public:
-    explicit FormWindow(Form& form) : m_form(form) {}
+    explicit FormWindow(Form& form);
+
+    // Places `client` as the window's client area, filling the window.
+    void setClientArea(QWidget* client);
+    QWidget* clientArea() const { return m_client; }
+
+    // The menu bar, made on first asking; none until then.
+    QMenuBar* menuBar();
+    QMenuBar* existingMenuBar() const { return m_menuBar; }
 
     // The platform window tells when the window is shown or uncovered
     // (exposed); the widget itself only sees the repaints that follow. A new
@@ -28,6 +40,8 @@ protected:
 
 private:
     Form& m_form;
+    QWidget* m_client = nullptr;
+    QMenuBar* m_menuBar = nullptr;
     QPointer<QWindow> m_watched;
 };
 
