@@ -1,10 +1,13 @@
-// How fast each program appears and how much memory it holds, beside a bare
-// toolkit window of the same size with one line of text (bench_startup_bare)
-// started the same way in the same run: the time from exec to the first frame
-// the program draws into its mapped window, the processor time it used until
-// then, and its resident memory one second later. Program and bare window are
-// started alternately, so that a busy moment of the machine touches both; the
-// medians of the paired runs are printed.
+// How fast each program appears and how much memory it holds, beside the
+// toolkit's own cost in the same run, in two forms (bench_startup_bare):
+//   bare  a toolkit window of the same size with one line of text;
+//   same  the program's own widgets (read from the widget tree the program
+//         writes with RT_WIDGET_TREE) made and placed straight on the toolkit,
+//         so that what is left over is the runtime's.
+// Each is timed from exec to the first frame it draws into its mapped window;
+// also the processor time it used until then, and its resident memory one
+// second later. The three are started in turn, in an order that rotates, so
+// that a busy moment of the machine touches all; the medians are printed.
 //
 // Needs an X display with the DAMAGE extension (Xvfb has it), ideally an idle
 // one of its own and without a window manager (the windows are watched as
@@ -192,6 +195,40 @@ private:
     uint8_t m_damageNotify = 0;
 };
 
+// Runs `program` off the screen to have it write its window's widget tree to
+// `file`; whether it did.
+bool writeWidgetTree(const std::string& program, const std::string& file)
+{
+    std::vector<std::string> settings;
+    for (char** variable = environ; *variable; ++variable) settings.emplace_back(*variable);
+    settings.push_back("QT_QPA_PLATFORM=offscreen");
+    settings.push_back("RT_WIDGET_TREE=" + file);
+    std::vector<char*> envp;
+    for (std::string& setting : settings) envp.push_back(setting.data());
+    envp.push_back(nullptr);
+    std::vector<char*> argv{const_cast<char*>(program.c_str()), nullptr};
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned =
+        posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0) return false;
+    int status = 0;
+    const auto deadline = Clock::now() + giveUpTime;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (Clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 // Starts `path` with `arguments`, times it to its first frame, reads its
 // memory a second later and ends it.
 std::optional<Figures> measure(FrameWatch& watch, const std::string& path,
@@ -275,13 +312,17 @@ int main(int argc, char** argv)
     unsetenv("RT_SNAPSHOT");
 
     std::printf(
-        "From exec to the first frame in the window (and the processor time used until\n"
-        "then), and the resident memory 1 s later: medians of %d paired runs beside a\n"
-        "bare toolkit window of the same size with one line of text (%s)\n\n",
+        "From exec to the first frame in the window, the processor time used until then,\n"
+        "and the resident memory 1 s later: medians of %d runs of each program, each\n"
+        "beside (bare|same): a bare toolkit window of the same size with one line of\n"
+        "text, and the program's own widgets straight on the toolkit (%s)\n\n",
         runs, bare.c_str());
-    std::printf("%-12s %18s %6s  %18s %6s  %18s %6s\n", "", "start ms (bare)", "", "cpu ms (bare)",
-                "", "RSS MiB (bare)", "");
+    std::printf("%-12s %29s  %29s  %29s\n", "", "start ms (bare|same) x bare same",
+                "cpu ms (bare|same) x bare same", "RSS MiB (bare|same) x bare same");
     measure(watch, bare);  // the first start also reads the libraries from disk
+    const std::string treeFile = (std::filesystem::temp_directory_path() /
+                                  ("bench_startup_" + std::to_string(getpid()) + ".widgets"))
+                                     .string();
     bool ok = true;
     for (const std::string& program : programs) {
         // A program named with a folder is taken from there: another build's, to compare.
@@ -292,19 +333,26 @@ int main(int argc, char** argv)
         const auto first = measure(watch, path);
         const std::vector<std::string> sameSize = {std::to_string(first ? first->width : 400),
                                                    std::to_string(first ? first->height : 300)};
-        std::vector<Figures> mine, theirs;
+        const bool described = writeWidgetTree(path, treeFile);
+        std::vector<Figures> mine, bareRuns, sameRuns;
         for (int run = 0; run < runs; ++run) {
-            // Alternate which goes first, so that neither always follows the other.
-            const bool bareFirst = run % 2 == 0;
-            const auto a = bareFirst ? measure(watch, bare, sameSize) : measure(watch, path);
-            const auto b = bareFirst ? measure(watch, path) : measure(watch, bare, sameSize);
-            const auto& started = bareFirst ? b : a;
-            const auto& bareWindow = bareFirst ? a : b;
-            if (!started || !bareWindow) continue;
-            mine.push_back(*started);
-            theirs.push_back(*bareWindow);
+            // Rotate which goes first, so that none always follows another.
+            for (int turn = 0; turn < 3; ++turn) {
+                switch ((run + turn) % 3) {
+                    case 0:
+                        if (auto got = measure(watch, path)) mine.push_back(*got);
+                        break;
+                    case 1:
+                        if (auto got = measure(watch, bare, sameSize)) bareRuns.push_back(*got);
+                        break;
+                    default:
+                        if (!described) break;
+                        if (auto got = measure(watch, bare, {"--like", treeFile}))
+                            sameRuns.push_back(*got);
+                }
+            }
         }
-        if (mine.empty()) {
+        if (mine.empty() || bareRuns.empty()) {
             std::printf("%-12s no frame was drawn\n", name.c_str());
             ok = false;
             continue;
@@ -312,11 +360,17 @@ int main(int argc, char** argv)
         std::printf("%-12s", name.c_str());
         for (double Figures::*figure :
              {&Figures::startMs, &Figures::cpuMs, &Figures::residentMiB}) {
-            const double m = median(mine, figure), b = median(theirs, figure);
-            std::printf(" %8.1f (%7.1f) %5.2fx ", m, b, m / b);
+            const double m = median(mine, figure), b = median(bareRuns, figure);
+            if (sameRuns.empty()) {
+                std::printf(" %6.1f (%6.1f|  -   ) %5.2f   -  ", m, b, m / b);
+            } else {
+                const double l = median(sameRuns, figure);
+                std::printf(" %6.1f (%6.1f|%6.1f) %5.2f %5.2f", m, b, l, m / b, m / l);
+            }
         }
         std::printf("\n");
         std::fflush(stdout);
     }
-    return ok ? 0 : 1;
+    std::filesystem::remove(treeFile);
+    return ok;
 }

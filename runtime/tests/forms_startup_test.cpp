@@ -1,11 +1,14 @@
 // What a program's start leans on and puts off: work left until the first
 // frame is on the screen, the window icon only at the sizes windows need and
-// without an image decoder, the programs' style with its menu bar arrows made when drawn, and
-// captions as spoken.
+// without an image decoder, the programs' style with its menu bar arrows made
+// when drawn, captions as spoken, and the widget tree the start-up benchmark
+// rebuilds on the toolkit alone.
 #include "forms/core/control.h"
 #include "forms/core/style.h"
 #include "forms/desktop/first_frame.h"
 #include "forms/desktop/program_icon.h"
+#include "forms/desktop/widget_tree.h"
+#include "testing/form_test.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -115,6 +118,71 @@ TEST(ProgramIcon, WearsTheBarePixelsTheBuildMadeFromTheBitmap)
     ASSERT_TRUE(missing.waitForFinished(20000));
     EXPECT_NE(missing.exitCode(), 0);
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("x.argb"))));
+}
+
+// The widget tree a program writes for the start-up benchmark, which builds
+// the same window straight on the toolkit from it: every control as the
+// toolkit class it is, inside its container, with its place, font, colour and
+// text, and the menus with their entries; a text box's own scroll bars are
+// not listed, the toolkit makes them.
+class WidgetTree : public rt::testing::FormTest {};
+
+TEST_F(WidgetTree, ListsWhatTheToolkitNeedsToBuildTheSameWindow)
+{
+    using rt::Kind;
+    static const rt::Font large{.size = 12, .bold = true};
+    static const rt::FormSpec spec{
+        "TreeForm",
+        "Tree",
+        3000,
+        2000,
+        {
+            {"mnuFile", Kind::Menu, "&File", 0, 0, 0, 0},
+            {"mnuQuit", Kind::Menu, "&Quit", 0, 0, 0, 0, {.parentMenu = "mnuFile"}},
+            {"fraBox", Kind::Frame, "Box", 120, 120, 1500, 1200, {.backColor = 0xFFFF00}},
+            {"lblIn",
+             Kind::Label,
+             "In\tside",
+             60,
+             240,
+             900,
+             300,
+             {.container = "fraBox", .font = large}},
+            {"txtNotes", Kind::TextBox, "one\ntwo", 1800, 120, 1000, 1000, {.multiLine = true}},
+        }};
+    rt::Form form(spec);
+    form.Show();
+    const QStringList lines =
+        rt::describeWidgetTree(*form.window()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const auto fields = [&](int line) { return lines.value(line).split(QLatin1Char('\t')); };
+    const auto linesOf = [&](const QString& kind) {
+        QList<QStringList> found;
+        for (int i = 0; i < lines.size(); ++i)
+            if (fields(i).value(1) == kind) found << fields(i);
+        return found;
+    };
+    ASSERT_EQ(fields(0).mid(0, 2), (QStringList{"0", "window"}));
+    EXPECT_EQ(fields(0).value(10), "Tree");
+    for (int i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(fields(i).size(), 11) << lines[i].toStdString();
+
+    const auto boxes = linesOf("QGroupBox");
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].value(9), "#00ffff");  // colours are written 0xBBGGRR
+    EXPECT_EQ(boxes[0].value(10), "Box");
+    const auto labels = linesOf("QLabel");
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0][0].toInt(), boxes[0][0].toInt() + 1);  // inside the frame
+    EXPECT_EQ(labels[0].value(8), "1");
+    EXPECT_EQ(labels[0].value(7).toDouble(), 12);
+    EXPECT_EQ(labels[0].value(10), "In side");
+    const auto texts = linesOf("QPlainTextEdit");
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_EQ(texts[0].value(10), QStringLiteral("one") + QChar(0x1f) + "two");
+    EXPECT_TRUE(linesOf("QScrollBar").isEmpty());
+    const auto menus = linesOf("menu");
+    ASSERT_EQ(menus.size(), 1);
+    EXPECT_EQ(menus[0].value(10), QStringLiteral("&File") + QChar(0x1f) + "&Quit");
 }
 
 TEST(ProgramStyle, MenuBarArrowsLookAsFusionDrawsThem)

@@ -9,6 +9,7 @@
 #include "forms/desktop/program_icon.h"
 #include "forms/desktop/snapshot.h"
 #include "forms/desktop/translations.h"
+#include "forms/desktop/widget_tree.h"
 #include "trace/trace.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ int startProgram(int argc, char** argv, const QString& title,
         QApplication::setWindowIcon(iconFromResources(QStringLiteral(":/program-icon"), 64));
     });
     snapshotAndQuitIfAsked(startup);
+    writeWidgetTreeAndQuitIfAsked(startup);
     const int code = app.exec();
     unloadAllForms();
     stopTrace();
