@@ -26,17 +26,33 @@ if(NOT TARGET rt_icon_pixels)
   target_link_libraries(rt_icon_pixels PRIVATE Qt6::Gui)
 endif()
 
+# The size of a rendered bitmap, from its folder's name (<size>x<size>).
+function(rt_icon_size png size_var)
+  get_filename_component(dir ${png} DIRECTORY)
+  get_filename_component(size ${dir} NAME)
+  string(REGEX REPLACE "x.*" "" size ${size})
+  set(${size_var} ${size} PARENT_SCOPE)
+endfunction()
+
+# Writes <qrc-file> listing <entries> under the resource folder /<prefix> and
+# sets <sources-var> to the source the toolkit's resource compiler makes of it.
+function(rt_resource_source sources_var qrc_file prefix entries)
+  file(CONFIGURE OUTPUT ${qrc_file}
+       CONTENT "<RCC>\n  <qresource prefix=\"/${prefix}\">\n${entries}  </qresource>\n</RCC>\n")
+  # qt_add_resources appends to the variable it is given: start it empty.
+  set(generated "")
+  qt_add_resources(generated ${qrc_file})
+  set(${sources_var} ${generated} PARENT_SCOPE)
+endfunction()
+
 # rt_icon_pixel_resources(<sources-var> <id> <largest> <pngs>...): a resource
 # source that builds the bitmaps up to <largest> pixels into an executable as
 # bare pixels, :/program-icon/<size>.argb, stored uncompressed: a program
 # wears its icon without loading an image decoder or an inflater.
 function(rt_icon_pixel_resources sources_var id largest)
-  set(qrc "<RCC>\n  <qresource prefix=\"/program-icon\">\n")
-  set(pixel_files "")
+  set(entries "")
   foreach(png IN LISTS ARGN)
-    get_filename_component(dir ${png} DIRECTORY)
-    get_filename_component(size ${dir} NAME)
-    string(REGEX REPLACE "x.*" "" size ${size})
+    rt_icon_size(${png} size)
     if(size GREATER largest)
       continue()
     endif()
@@ -46,14 +62,10 @@ function(rt_icon_pixel_resources sources_var id largest)
               $<TARGET_FILE:rt_icon_pixels> ${png} ${pixels}
       DEPENDS ${png} rt_icon_pixels
       VERBATIM)
-    list(APPEND pixel_files ${pixels})
-    string(APPEND qrc "    <file alias=\"${size}.argb\" compression-algorithm=\"none\">${pixels}</file>\n")
+    string(APPEND entries
+           "    <file alias=\"${size}.argb\" compression-algorithm=\"none\">${pixels}</file>\n")
   endforeach()
-  string(APPEND qrc "  </qresource>\n</RCC>\n")
-  set(file ${CMAKE_CURRENT_BINARY_DIR}/${id}_pixels.qrc)
-  file(CONFIGURE OUTPUT ${file} CONTENT "${qrc}")
-  set(generated "")
-  qt_add_resources(generated ${file})
+  rt_resource_source(generated ${CMAKE_CURRENT_BINARY_DIR}/${id}_pixels.qrc program-icon "${entries}")
   set(${sources_var} ${generated} PARENT_SCOPE)
 endfunction()
 
@@ -61,18 +73,11 @@ endfunction()
 # builds the bitmaps into an executable as :/<prefix>/<size>.png.
 function(rt_icon_resources sources_var prefix)
   string(MAKE_C_IDENTIFIER "${prefix}" base)
-  set(qrc "<RCC>\n  <qresource prefix=\"/${prefix}\">\n")
+  set(entries "")
   foreach(png IN LISTS ARGN)
-    get_filename_component(dir ${png} DIRECTORY)
-    get_filename_component(size ${dir} NAME)
-    string(REGEX REPLACE "x.*" "" size ${size})
-    string(APPEND qrc "    <file alias=\"${size}.png\">${png}</file>\n")
+    rt_icon_size(${png} size)
+    string(APPEND entries "    <file alias=\"${size}.png\">${png}</file>\n")
   endforeach()
-  string(APPEND qrc "  </qresource>\n</RCC>\n")
-  set(file ${CMAKE_CURRENT_BINARY_DIR}/${base}_icon.qrc)
-  file(CONFIGURE OUTPUT ${file} CONTENT "${qrc}")
-  # qt_add_resources appends to the variable it is given: start it empty.
-  set(generated "")
-  qt_add_resources(generated ${file})
+  rt_resource_source(generated ${CMAKE_CURRENT_BINARY_DIR}/${base}_icon.qrc ${prefix} "${entries}")
   set(${sources_var} ${generated} PARENT_SCOPE)
 endfunction()
