@@ -195,6 +195,23 @@ private:
     uint8_t m_damageNotify = 0;
 };
 
+// Starts `path` with `arguments` and the environment `envp`, with what it
+// prints thrown away (it is not the benchmark's); its process, or 0.
+pid_t startQuietly(const std::string& path, std::vector<std::string> arguments, char** envp)
+{
+    std::vector<char*> argv{const_cast<char*>(path.c_str())};
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, path.c_str(), &quiet, nullptr, argv.data(), envp);
+    posix_spawn_file_actions_destroy(&quiet);
+    return spawned == 0 ? pid : 0;
+}
+
 // Runs `program` off the screen to have it write its window's widget tree to
 // `file`; whether it did.
 bool writeWidgetTree(const std::string& program, const std::string& file)
@@ -206,16 +223,8 @@ bool writeWidgetTree(const std::string& program, const std::string& file)
     std::vector<char*> envp;
     for (std::string& setting : settings) envp.push_back(setting.data());
     envp.push_back(nullptr);
-    std::vector<char*> argv{const_cast<char*>(program.c_str()), nullptr};
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned =
-        posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&quiet);
-    if (spawned != 0) return false;
+    const pid_t pid = startQuietly(program, {}, envp.data());
+    if (!pid) return false;
     int status = 0;
     const auto deadline = Clock::now() + giveUpTime;
     while (waitpid(pid, &status, WNOHANG) == 0) {
@@ -234,19 +243,9 @@ bool writeWidgetTree(const std::string& program, const std::string& file)
 std::optional<Figures> measure(FrameWatch& watch, const std::string& path,
                                std::vector<std::string> arguments = {})
 {
-    std::vector<char*> argv{const_cast<char*>(path.c_str())};
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    // What the program prints is not the benchmark's.
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
     const auto started = Clock::now();
-    const int spawned = posix_spawn(&pid, path.c_str(), &quiet, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&quiet);
-    if (spawned != 0) return {};
+    const pid_t pid = startQuietly(path, std::move(arguments), environ);
+    if (!pid) return {};
     const auto frame = watch.waitForFirstFrame(pid);
     std::optional<Figures> figures;
     if (frame) {
